@@ -1,0 +1,30 @@
+# The two commands of the README: `make run` and `make test`. Both install missing packages first.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+
+.PHONY: deps configure build run test bench format clean
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DORV_WARNINGS_AS_ERRORS=ON >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR)
+
+run: build
+	$(BUILD_DIR)/orv_pc
+
+test: build
+	@mkdir -p $(BUILD_DIR)/screenshots
+	ctest --test-dir $(BUILD_DIR) --output-on-failure --timeout 300
+
+bench: build
+	@for b in $(BUILD_DIR)/bench/bench_*; do echo "== $$b"; $$b --benchmark_min_time=0.2; done
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,13 @@
+#pragma once
+// Ending the program from inside an event handler (the error dialog, a log that cannot be read).
+
+namespace orv {
+
+class ProgramEnd {
+public:
+    virtual ~ProgramEnd() = default;
+    // Asks the event loop to stop; the caller returns at once without going on with its work.
+    virtual void endProgram() = 0;
+};
+
+}  // namespace orv
