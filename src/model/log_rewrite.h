@@ -71,11 +71,11 @@ struct RewriteResult {
 
 enum class RewriteRule { Append, Insert, Replace, Remove };
 
-// Reads the log at logPath (a missing or unreadable log fails, untouched), applies the rule and writes the result
-// through the rule's scratch file in the same folder ("Temporaire6.txt" for Insert,
-// "Temporaire.txt" for the others). line is the new line (Append, Insert, Replace) or the line to
-// remove (Remove); oldLine is used by Replace only. Append and Insert refuse with LogFull when the
-// log already holds kMaxListRows lines, so the log always stays loadable.
+// Reads the log at logPath (a missing or unreadable log fails, untouched), applies the rule and
+// writes the result through the rule's scratch file in the same folder ("Temporaire6.txt" for
+// Insert, "Temporaire.txt" for the others). line is the new line (Append, Insert, Replace) or the
+// line to remove (Remove); oldLine is used by Replace only. Append and Insert refuse with LogFull
+// when the log already holds kMaxListRows lines, so the log always stays loadable.
 RewriteResult rewriteLog(const std::filesystem::path& logPath, RewriteRule rule,
                          std::string_view line, std::string_view oldLine = {},
                          FileSystemCalls& calls = systemFileCalls());
