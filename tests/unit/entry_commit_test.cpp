@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+#include "entry/commit.h"
+#include "entry/entry_messages.h"
+#include "entry/row_fields.h"
+#include "model/list_row.h"
+
+namespace orv {
+namespace {
+
+// Every value at the full width of its columns; the site name holds Windows-1252 capitals.
+LogRecord fullRecord() {
+    return {"F4ABC/QRP123",
+            "2a",
+            "JEAN-CHRISTOPHE",
+            "2a001",
+            "12/03/21",
+            "14:05",
+            "SSB",
+            "144 Mhz",
+            "599",
+            "5NN",
+            "CH\302TEAU DE GU\311DELON ET SON PA",
+            true};
+}
+
+TEST(CheckCommit, AcceptsValuesThatFitTheLogLine) {
+    EXPECT_EQ(checkCommit(fullRecord()), std::nullopt);
+    EXPECT_EQ(formatLogLine(fullRecord()).size(), kLogLineLength);
+    EXPECT_EQ(checkCommit(LogRecord{}), std::nullopt);
+    LogRecord longSiteName = fullRecord();
+    longSiteName.siteName = std::string(45, 'S');
+    EXPECT_EQ(checkCommit(longSiteName), std::nullopt);
+}
+
+TEST(CheckCommit, RefusesTheFirstValueOverItsColumnsInLogOrder) {
+    using R = LogRecord;
+    using F = EntryField;
+    const std::vector<std::tuple<std::string R::*, std::string, F, std::string_view>> cases{
+        {&R::callsign, "F4ABC/QRP1234", F::Ind_A, msg::kCallsignTooLong},
+        {&R::departement, "2a0", F::Dpt_A, msg::kDepartementTooLong},
+        {&R::firstName, "JEAN-CHRISTOPHES", F::Prenom_A, msg::kFirstNameTooLong},
+        {&R::reference, "2a0011", F::Ref_A, msg::kReferenceTooLong},
+        {&R::date, "12/03/211", F::Date_A, msg::kDateLength},
+        {&R::time, "14:051", F::Heure_A, msg::kTimeLength},
+        {&R::mode, "RTTY", F::Mode_A, msg::kModeTooLongForLog},
+        {&R::mode, "OLIVIA", F::Mode_A, msg::kModeTooLongForLog},
+        {&R::band, "1296 Mhz", F::Bande_A, msg::kBandTooLong},
+        {&R::reportReceived, "5999", F::RST_A, msg::kReportTooLong},
+        {&R::reportSent, "5999", F::RSTE_A, msg::kReportTooLong}};
+    for (const auto& [value, text, field, message] : cases) {
+        SCOPED_TRACE(text);
+        LogRecord record = fullRecord();
+        record.*value = text;
+        const std::optional<CommitRefusal> refusal = checkCommit(record);
+        ASSERT_TRUE(refusal.has_value());
+        EXPECT_EQ(refusal->field, field);
+        EXPECT_EQ(refusal->message, message);
+    }
+}
+
+TEST(CheckCommit, DepartementComesBeforeTheFirstNameInTheLine) {
+    LogRecord record = fullRecord();
+    record.firstName = "JEAN-CHRISTOPHES";
+    record.departement = "2a0";
+    EXPECT_EQ(checkCommit(record)->field, EntryField::Dpt_A);
+}
+
+TEST(SiteNameAfterCommit, CutsOnlyWhatIsTooLong) {
+    const std::string name35 = "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345678";
+    EXPECT_EQ(siteNameAfterCommit("  " + name35), name35.substr(0, 30));
+    EXPECT_EQ(siteNameAfterCommit(name35 + "   "), name35.substr(0, 30));
+    const std::string padded30 = "  " + name35.substr(0, 30) + " ";
+    EXPECT_EQ(siteNameAfterCommit(padded30), padded30);
+}
+
+TEST(ChooseRewrite, FollowsTheEntryMode) {
+    EXPECT_EQ(chooseRewrite(true, true, false), RewriteChoice::Replace);
+    EXPECT_EQ(chooseRewrite(true, false, true), RewriteChoice::Replace);
+    EXPECT_EQ(chooseRewrite(false, true, false), RewriteChoice::Append);
+    EXPECT_EQ(chooseRewrite(false, true, true), RewriteChoice::Insert);
+    EXPECT_EQ(chooseRewrite(false, false, false), RewriteChoice::Insert);
+}
+
+void expectSameFields(const LogRecord& actual, const LogRecord& expected) {
+    for (const auto text : {&LogRecord::callsign, &LogRecord::departement, &LogRecord::firstName,
+                            &LogRecord::reference, &LogRecord::date, &LogRecord::time,
+                            &LogRecord::mode, &LogRecord::band, &LogRecord::reportReceived,
+                            &LogRecord::reportSent, &LogRecord::siteName}) {
+        EXPECT_EQ(actual.*text, expected.*text);
+    }
+    EXPECT_EQ(actual.qslReceived, expected.qslReceived);
+}
+
+TEST(RecordOfRow, GivesBackEveryFieldOfTheLine) {
+    const LogRecord shortValues{"F4A", "8",       "",  "890", "1/2/08  ", "8:45 ",
+                                "CW",  "7.0 Mhz", "5", "59",  "ABBAYE",   false};
+    for (const LogRecord& record : {fullRecord(), shortValues}) {
+        SCOPED_TRACE(record.callsign);
+        expectSameFields(recordOfRow(makeListRow(9'999, formatLogLine(record))), record);
+    }
+}
+
+TEST(RecordOfRow, ShortRowsGiveEmptyTexts) {
+    expectSameFields(recordOfRow(makeListRow(1, "")), LogRecord{});
+    const LogRecord upToDate{
+        "F4ABC/QRP123", "2a", "JEAN-CHRISTOPHE", "2a001", "12/03/21", "", "", "", "", "", "",
+        false};
+    const std::string row = makeListRow(12, formatLogLine(fullRecord()));
+    expectSameFields(recordOfRow(std::string_view(row).substr(0, 58)), upToDate);
+}
+
+}  // namespace
+}  // namespace orv
