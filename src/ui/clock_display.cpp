@@ -1,0 +1,34 @@
+#include "ui/clock_display.h"
+
+#include <QLabel>
+#include <QTimer>
+
+#include "entry/date_time.h"
+
+namespace orv {
+
+ClockDisplay::ClockDisplay(const Clock& clock, QTimer* timer, QLabel* utcClock, QLabel* localClock,
+                           QLabel* utcDate)
+    : QObject(timer),
+      clock_(clock),
+      timer_(timer),
+      utcClock_(utcClock),
+      localClock_(localClock),
+      utcDate_(utcDate) {
+    connect(timer_, &QTimer::timeout, this, &ClockDisplay::refresh);
+}
+
+void ClockDisplay::start() {
+    refresh();
+    timer_->start();
+}
+
+void ClockDisplay::refresh() {
+    const ClockReading utc = clock_.utcNow();
+    utcClock_->setText(QString::fromStdString(clockTime(utc).substr(0, 5)) + " Utc");
+    localClock_->setText(QString::fromStdString(clockTime(clock_.localNow()).substr(0, 5)) +
+                         " Loc");
+    utcDate_->setText(QString::fromStdString(Date_Jour(utc)));
+}
+
+}  // namespace orv

@@ -1,0 +1,24 @@
+#include "ui/key_hook.h"
+
+namespace orv {
+
+EntryComboBox::EntryComboBox(QWidget* parent) : KeyHooked<QComboBox>(parent) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+}
+
+int EntryComboBox::textIndex() const {
+    return findText(currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+void EntryComboBox::selectIndex(int index) {
+    setCurrentIndex(index);
+    setEditText(index >= 0 ? itemText(index) : QString());
+}
+
+bool isEnterKey(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+}  // namespace orv

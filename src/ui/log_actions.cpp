@@ -1,0 +1,202 @@
+#include "ui/log_actions.h"
+
+#include <QEvent>
+
+#include "entry/commit.h"
+#include "entry/entry_messages.h"
+#include "entry/modified_line.h"
+#include "entry/row_fields.h"
+#include "model/contact_memory.h"
+#include "model/cp1252.h"
+#include "model/list_row.h"
+#include "ui/entry_fields.h"
+#include "ui/field_colours.h"
+#include "ui/file_error_text.h"
+#include "ui/log_list_model.h"
+#include "ui/main_texts.h"
+#include "ui/text_codec.h"
+
+namespace orv {
+
+LogActions::LogActions(MainWidgets& widgets, const LogListModel& rows, ProgramState& state,
+                       Services& services, LogOperations& operations)
+    : w_(widgets), rows_(rows), state_(state), services_(services), operations_(operations) {
+    QListView* list = w_.Liste_PC;
+    connect(list, &QListView::clicked, this,
+            [this](const QModelIndex& index) { onRowClicked(index.row()); });
+    // Moving through the list with the keyboard shows each QSO as a click would.
+    connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (!selectingByProgram_ && current.isValid()) {
+                    onRowClicked(current.row());
+                }
+            });
+    list->viewport()->installEventFilter(this);
+    connect(w_.Annule_Saisie, &QPushButton::clicked, this, &LogActions::onDelete);
+    connect(w_.Ajout_QSO, &QPushButton::clicked, this, &LogActions::onInsert);
+    connect(w_.Valide_A, &QPushButton::clicked, this, &LogActions::onCommit);
+}
+
+bool LogActions::eventFilter(QObject* watched, QEvent* event) {
+    // A double click anywhere on the list, a row or the empty part below the rows, edits the
+    // selected QSO.
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        onListDoubleClicked();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void LogActions::selectLastRow() {
+    const int last = rows_.count() - 1;
+    if (last < 0) {
+        return;
+    }
+    selectingByProgram_ = true;
+    w_.Liste_PC->setCurrentIndex(rows_.index(last));
+    selectingByProgram_ = false;
+    onRowClicked(last);
+}
+
+void LogActions::onRowClicked(int row) {
+    if (state_.listLockFlag || row < 0 || row >= rows_.count()) {
+        return;
+    }
+    state_.selectedLogLine = rows_.row(row);
+    w_.Annule_Saisie->setEnabled(true);
+    showRecord(w_, recordOfRow(state_.selectedLogLine));
+    w_.Ind_A->setEnabled(false);
+}
+
+void LogActions::onListDoubleClicked() {
+    if (state_.listLockFlag) {
+        return;
+    }
+    if (state_.selectedLogLine.empty()) {
+        services_.messages.inform(w_.Liste_PC->window(), fromUtf8(msg::kClickToEdit));
+        return;
+    }
+    state_.listLockFlag = true;
+    state_.editFlag = true;
+    for (QWidget* field : std::initializer_list<QWidget*>{
+             w_.Ind_A, w_.Dpt_A, w_.Prenom_A, w_.Ref_A, w_.Date_A, w_.Heure_A, w_.Mode_A,
+             w_.Bande_A, w_.RST_A, w_.RSTE_A, w_.Rem_A, w_.QSL_A, w_.Valide_A}) {
+        field->setEnabled(true);
+    }
+    w_.Mode_Aff->setText(main_text::kModifyQso);
+    showRecord(w_, recordOfRow(state_.selectedLogLine));
+    setFieldColour(w_.Ind_A, kLightGreen);
+    w_.Ind_A->setFocus();
+}
+
+void LogActions::onDelete() {
+    if (state_.selectedLogLine.empty()) {
+        services_.messages.inform(w_.Liste_PC->window(), fromUtf8(msg::kClickToDelete));
+        return;
+    }
+    const std::string line = logLineOfRow(state_.selectedLogLine);
+    if (services_.messages.ask(w_.Liste_PC->window(), fromUtf8(msg::kConfirmDelete)) &&
+        operations_.Supprime_Ligne(line) == WriteOutcome::Ending) {
+        return;
+    }
+    w_.Annule_Saisie->setEnabled(false);
+    operations_.Init_Saisie();
+}
+
+void LogActions::onInsert() {
+    state_.insertFlag = true;
+    w_.Mode_Aff->setText(main_text::kInsertQso);
+    // A click on a row leaves the callsign field disabled: it must take the focus all the same.
+    w_.Ind_A->setEnabled(true);
+    w_.Ind_A->setFocus();
+}
+
+bool LogActions::refusedForTheLog(const LogRecord& record) {
+    const std::optional<CommitRefusal> refusal = checkCommit(record);
+    if (!refusal) {
+        return false;
+    }
+    services_.messages.inform(w_.Liste_PC->window(), fromUtf8(refusal->message));
+    QWidget* field = fieldWidget(w_, refusal->field);
+    field->setEnabled(true);
+    setFieldColour(field, kLightGreen);
+    field->setFocus();
+    return true;
+}
+
+WriteOutcome LogActions::writeCommitted(const std::string& line) {
+    switch (chooseRewrite(state_.editFlag, operations_.automaticDate(), state_.insertFlag)) {
+        case RewriteChoice::Replace:
+            return operations_.Remplace_Ligne(line,
+                                              lineReplacedByModification(state_.selectedLogLine));
+        case RewriteChoice::Append:
+            return operations_.Ajoute_Ligne(line);
+        case RewriteChoice::Insert:
+            break;
+    }
+    return operations_.Insere_Ligne(line);
+}
+
+void LogActions::onCommit() {
+    LogRecord record = enteredRecord(w_);
+    if (refusedForTheLog(record)) {
+        return;
+    }
+    QWidget* window = w_.Liste_PC->window();
+    if (services_.messages.ask(window, fromUtf8(msg::kConfirmCommit))) {
+        record.firstName = toUpperCp1252(record.firstName);
+        w_.Prenom_A->setText(fromCp1252(record.firstName));
+        const std::error_code memoryError =
+            Maj_Prenom(services_.dataFolder / kFirstNameFile,
+                       firstNameKey(record.callsign, record.departement, record.firstName));
+        if (memoryError) {
+            services_.messages.inform(
+                window, main_text::kFirstNamesNotWritten.arg(fileErrorText(memoryError)));
+        }
+        record.siteName = siteNameAfterCommit(record.siteName);
+        w_.Rem_A->setText(fromCp1252(record.siteName));
+        // A QSO that could not be written stays in the fields, so that nothing typed is lost.
+        if (writeCommitted(formatLogLine(record)) != WriteOutcome::Written) {
+            return;
+        }
+    }
+    returnToNewQso();
+}
+
+void LogActions::returnToNewQso() {
+    selectLastRow();
+    state_.editFlag = false;
+    state_.insertFlag = false;
+    state_.listLockFlag = false;
+    w_.Mode_Aff->setText(main_text::kNewQso);
+    w_.Valide_A->setEnabled(false);
+    for (EntryLineEdit* field : {w_.Ind_A, w_.Dpt_A, w_.Prenom_A, w_.Ref_A, w_.Heure_A}) {
+        field->clear();
+        field->setEnabled(false);
+        setFieldColour(field, kLightYellow);
+    }
+    if (operations_.automaticDate()) {
+        w_.Date_A->clear();
+    }
+    w_.Date_A->setEnabled(false);
+    setFieldColour(w_.Date_A, kLightYellow);
+    w_.Mode_A->setEnabled(false);
+    setFieldColour(w_.Mode_A, kLightYellow);
+    setFieldColour(w_.Bande_A, kLightYellow);
+    for (EntryLineEdit* report : {w_.RST_A, w_.RSTE_A}) {
+        report->setText(QStringLiteral("59"));
+        report->setEnabled(false);
+        setFieldColour(report, kLightYellow);
+    }
+    w_.Rem_A->setText(QStringLiteral("C. "));
+    w_.Rem_A->setEnabled(false);
+    setFieldColour(w_.Rem_A, kLightYellow);
+    w_.QSL_A->setChecked(false);
+    w_.QSL_A->setEnabled(false);
+    setFieldColour(w_.Ind_A, kLightGreen);
+    w_.Ind_A->setEnabled(true);
+    w_.Ind_A->setFocus();
+    operations_.restoreBandAndMode();
+}
+
+}  // namespace orv

@@ -1,0 +1,242 @@
+#include "ui/main_window.h"
+
+#include <QCloseEvent>
+
+#include "entry/entry_messages.h"
+#include "entry/startup_settings.h"
+#include "model/list_row.h"
+#include "model/log_file.h"
+#include "platform/settings_keys.h"
+#include "ui/clock_display.h"
+#include "ui/entry_chain.h"
+#include "ui/error_dialog.h"
+#include "ui/field_colours.h"
+#include "ui/file_error_text.h"
+#include "ui/log_actions.h"
+#include "ui/log_list_model.h"
+#include "ui/main_texts.h"
+#include "ui/station_settings.h"
+#include "ui/text_codec.h"
+#include "ui/window_placement.h"
+
+namespace orv {
+
+MainWindow::MainWindow(Services& services, QWidget* parent)
+    : QMainWindow(parent), services_(services), w_(buildMainWidgets(*this)) {
+    setObjectName(QStringLiteral("Main"));
+    listModel_ = new LogListModel(this);
+    w_.Liste_PC->setModel(listModel_);
+    clock_ = new ClockDisplay(services_.clock, w_.Timer1, w_.Label37, w_.Label34, w_.Label33);
+    logActions_ = std::make_unique<LogActions>(w_, *listModel_, state_, services_, *this);
+    entryChain_ = std::make_unique<EntryChain>(w_, state_, services_, *this);
+    connectMenus();
+    resize(1010, 720);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectMenus() {
+    const MainMenus& m = w_.menus;
+    connect(m.Mnu_Quitter, &QAction::triggered, this,
+            [this] { services_.programEnd.endProgram(); });
+    connect(m.Mnu_Date_Auto, &QAction::triggered, this, [this] { chooseDateMode(true); });
+    connect(m.Mnu_Date_Man, &QAction::triggered, this, [this] { chooseDateMode(false); });
+    connect(m.Mnu_New_Indicatif, &QAction::triggered, this, [this] { openStationWindow(false); });
+    connect(m.Mnu_Apropos, &QAction::triggered, this, [this] {
+        services_.messages.inform(this, main_text::kAboutPrefix + main_text::kRevision +
+                                            "\r\n\r\n" + main_text::kAboutFooter);
+    });
+    connect(m.Mnu_Historique, &QAction::triggered, this,
+            [this] { services_.messages.inform(this, main_text::kVersionHistory.join("\r\n")); });
+    connect(w_.Efface_A, &QPushButton::clicked, this, &MainWindow::Init_Saisie);
+}
+
+void MainWindow::startUp() {
+    centreOnScreen(*this);
+    clock_->start();
+    state_.stationCallsign = storedStationCallsign(services_.settings);
+    if (!state_.hasStation()) {
+        services_.messages.inform(this, fromUtf8(msg::kFirstInstallation));
+        openStationWindow(true);
+        if (services_.programEnd.ending()) {
+            return;
+        }
+    }
+    showStationBanner(QString::fromStdString(bannerCallsign(state_.stationCallsign)));
+    restoreBandAndMode();
+    applyDateModeSetting();
+    services_.settings.setValue(settings::kApplication, settings::kGlobalSection,
+                                settings::kFolderKey,
+                                QString::fromStdU16String(services_.dataFolder.u16string()));
+    state_.editFlag = false;
+    show();
+    w_.Ind_A->setEnabled(true);
+    w_.Ind_A->setFocus();
+    w_.Mode_Aff->setText(main_text::kNewQso);
+    setWindowTitle(main_text::kTitlePrefix + main_text::kRevision);
+    if (state_.hasStation() && !Charge_Log()) {
+        return;
+    }
+    logActions_->selectLastRow();
+    StationSettings(services_.settings, state_.stationCallsign).saveRevision(main_text::kRevision);
+    Init_Saisie();
+}
+
+void MainWindow::applyDateModeSetting() {
+    const DateModeSetting mode = dateModeFromSetting(
+        StationSettings(services_.settings, state_.stationCallsign).dateAuto().toStdString());
+    if (mode == DateModeSetting::Unknown) {
+        return;
+    }
+    w_.menus.Mnu_Date_Auto->setChecked(mode == DateModeSetting::Automatic);
+    w_.menus.Mnu_Date_Man->setChecked(mode == DateModeSetting::Manual);
+}
+
+void MainWindow::chooseDateMode(bool automatic) {
+    w_.menus.Mnu_Date_Auto->setChecked(automatic);
+    w_.menus.Mnu_Date_Man->setChecked(!automatic);
+    if (automatic) {
+        w_.Date_A->clear();
+    }
+    StationSettings(services_.settings, state_.stationCallsign).saveDateAuto(automatic);
+}
+
+bool MainWindow::automaticDate() const {
+    return w_.menus.Mnu_Date_Auto->isChecked();
+}
+
+void MainWindow::showStationBanner(const QString& text) {
+    w_.I_Station->setText(text);
+}
+
+void MainWindow::restoreBandAndMode() {
+    const StationSettings settings(services_.settings, state_.stationCallsign);
+    w_.Bande_A->selectIndex(settings.bandIndex(w_.Bande_A->count()));
+    w_.Mode_A->selectIndex(settings.modeIndex(w_.Mode_A->count()));
+}
+
+void MainWindow::openStationWindow(bool modal) {
+    if (stationWindow_) {
+        stationWindow_->raise();
+        stationWindow_->activateWindow();
+        return;
+    }
+    stationWindow_ = new StationWindow(services_, state_, *this, this);
+    if (modal) {
+        stationWindow_->exec();
+    } else {
+        stationWindow_->show();
+    }
+}
+
+bool MainWindow::Charge_Log() {
+    listModel_->clear();
+    LogLoad load = readLog(logPath(services_.dataFolder, state_.stationCallsign));
+    switch (load.status) {
+        case LogLoadStatus::Missing:
+            showMissingLogDialog();
+            return false;
+        case LogLoadStatus::Unreadable:
+            endAfterMessage(main_text::kLoadError + QString::number(load.errorNumber));
+            return false;
+        case LogLoadStatus::TooManyLines:
+            endAfterMessage(main_text::kTooManyLines.arg(fromCp1252(state_.stationCallsign)));
+            return false;
+        case LogLoadStatus::Loaded:
+            break;
+    }
+    std::vector<std::string> rows;
+    rows.reserve(load.lines.size());
+    for (std::size_t i = 0; i < load.lines.size(); ++i) {
+        rows.push_back(makeListRow(i + 1, load.lines[i]));
+    }
+    listModel_->setRows(std::move(rows));
+    w_.Ind_A->setEnabled(true);
+    return true;
+}
+
+void MainWindow::showMissingLogDialog() {
+    ErrorDialog dialog(services_, state_, this);
+    dialog.setMissingFileSuffix(main_text::kMissingLogSuffix);
+    dialog.exec();
+}
+
+void MainWindow::endAfterMessage(const QString& message) {
+    services_.messages.inform(this, message);
+    services_.programEnd.endProgram();
+}
+
+WriteOutcome MainWindow::rewrite(RewriteRule rule, const std::string& line,
+                                 const std::string& oldLine) {
+    const RewriteResult result =
+        rewriteLog(logPath(services_.dataFolder, state_.stationCallsign), rule, line, oldLine);
+    if (result.status == RewriteStatus::LogFull) {
+        services_.messages.inform(this, main_text::kLogFull);
+        return WriteOutcome::NotWritten;
+    }
+    if (result.status == RewriteStatus::Failed) {
+        services_.messages.inform(this, main_text::kLogNotWritten.arg(fileErrorText(result.error)));
+        return WriteOutcome::NotWritten;
+    }
+    if (!Charge_Log()) {
+        return WriteOutcome::Ending;
+    }
+    logActions_->selectLastRow();
+    return WriteOutcome::Written;
+}
+
+WriteOutcome MainWindow::Ajoute_Ligne(const std::string& newLine) {
+    return rewrite(RewriteRule::Append, newLine);
+}
+
+WriteOutcome MainWindow::Insere_Ligne(const std::string& newLine) {
+    return rewrite(RewriteRule::Insert, newLine);
+}
+
+WriteOutcome MainWindow::Remplace_Ligne(const std::string& newLine, const std::string& oldLine) {
+    return rewrite(RewriteRule::Replace, newLine, oldLine);
+}
+
+WriteOutcome MainWindow::Supprime_Ligne(const std::string& line) {
+    return rewrite(RewriteRule::Remove, line);
+}
+
+void MainWindow::Init_Saisie() {
+    for (EntryLineEdit* field : {w_.Dpt_A, w_.Prenom_A, w_.Ref_A, w_.Date_A, w_.Heure_A}) {
+        field->clear();
+        field->setEnabled(false);
+        setFieldColour(field, kLightYellow);
+    }
+    const StationSettings settings(services_.settings, state_.stationCallsign);
+    w_.Mode_A->selectIndex(settings.modeIndex(w_.Mode_A->count()));
+    w_.Mode_A->setEnabled(false);
+    setFieldColour(w_.Mode_A, kLightYellow);
+    w_.Bande_A->selectIndex(settings.bandIndex(w_.Bande_A->count()));
+    for (EntryLineEdit* report : {w_.RST_A, w_.RSTE_A}) {
+        report->setText(QStringLiteral("59"));
+        report->setEnabled(false);
+        setFieldColour(report, kLightYellow);
+    }
+    w_.Rem_A->clear();
+    w_.Rem_A->setEnabled(false);
+    setFieldColour(w_.Rem_A, kLightYellow);
+    w_.QSL_A->setChecked(false);
+    w_.Ind_A->clear();
+    setFieldColour(w_.Ind_A, kLightGreen);
+    w_.Ind_A->setEnabled(true);
+    w_.Ind_A->setFocus();
+    state_.editFlag = false;
+    state_.listLockFlag = false;
+    state_.insertFlag = false;
+    w_.Annule_Saisie->setEnabled(false);
+    w_.Valide_A->setEnabled(false);
+    w_.Mode_Aff->setText(main_text::kNewQso);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Every QSO is already in its file: closing the main window ends the program at once.
+    event->accept();
+    services_.programEnd.endProgram();
+}
+
+}  // namespace orv

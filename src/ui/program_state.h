@@ -1,0 +1,22 @@
+#pragma once
+// The program-wide values the windows share.
+
+#include <QString>
+#include <string>
+
+#include "entry/station_rules.h"
+
+namespace orv {
+
+struct ProgramState {
+    std::string stationCallsign{kNoStation};
+    // The full text of the list row last clicked (Windows-1252), empty before any click.
+    std::string selectedLogLine;
+    bool editFlag = false;      // a logged QSO is being modified
+    bool listLockFlag = false;  // clicks on the list are ignored while a QSO is modified
+    bool insertFlag = false;    // the QSO being typed goes in at its date-and-time place
+
+    bool hasStation() const { return stationCallsign != kNoStation; }
+};
+
+}  // namespace orv

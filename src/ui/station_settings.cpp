@@ -1,0 +1,69 @@
+#include "ui/station_settings.h"
+
+#include "entry/startup_settings.h"
+#include "entry/station_rules.h"
+#include "platform/settings_keys.h"
+#include "ui/text_codec.h"
+
+namespace orv {
+
+StationSettings::StationSettings(SettingsStore& store, std::string_view callsign)
+    : store_(store), section_(settings::stationSection(callsign)) {}
+
+QString StationSettings::read(const QString& key, const QString& fallback) const {
+    return store_.value(settings::kApplication, section_, key, fallback);
+}
+
+void StationSettings::write(const QString& key, const QString& value) {
+    store_.setValue(settings::kApplication, section_, key, value);
+}
+
+int StationSettings::bandIndex(int bandCount) const {
+    return listIndexFromSetting(read(settings::kBandKey, "0").toStdString(), bandCount);
+}
+
+int StationSettings::modeIndex(int modeCount) const {
+    return listIndexFromSetting(read(settings::kModeKey, "0").toStdString(), modeCount);
+}
+
+void StationSettings::saveBandIndex(int index) {
+    write(settings::kBandKey, QString::number(index));
+}
+
+void StationSettings::saveModeIndex(int index) {
+    write(settings::kModeKey, QString::number(index));
+}
+
+QString StationSettings::dateAuto() const {
+    return read(settings::kDateAutoKey, "Oui");
+}
+
+void StationSettings::saveDateAuto(bool automatic) {
+    write(settings::kDateAutoKey, automatic ? QStringLiteral("Oui") : QStringLiteral("Non"));
+}
+
+void StationSettings::saveRevision(const QString& revision) {
+    write(settings::kRevisionKey, revision);
+}
+
+void StationSettings::startNewStation() {
+    write(settings::kBandKey, "0");
+    write(settings::kModeKey, "0");
+}
+
+std::string storedStationCallsign(const SettingsStore& store) {
+    const std::optional<std::string> stored =
+        toCp1252(store.value(settings::kApplication, settings::kGlobalSection,
+                             settings::kStationKey, fromUtf8(kNoStation)));
+    if (!stored || checkStationCallsign(*stored)) {
+        return std::string(kNoStation);
+    }
+    return *stored;
+}
+
+void storeStationCallsign(SettingsStore& store, const QString& callsign) {
+    store.setValue(settings::kApplication, settings::kGlobalSection, settings::kStationKey,
+                   callsign);
+}
+
+}  // namespace orv

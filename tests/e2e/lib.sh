@@ -1,0 +1,84 @@
+# Shared steps of the end-to-end tests: the real program under its own Xvfb, with its data and
+# settings in a temporary folder, driven by xdotool as an operator would.
+# Usage in a test: source "$(dirname "$0")/lib.sh" "$@"   (arguments: program, screenshot folder)
+
+set -euo pipefail
+
+E2E_PROGRAM=$1
+E2E_SHOTS=$2
+E2E_HOME=$(mktemp -d)
+mkdir -p "$E2E_SHOTS"
+export XDG_DATA_HOME=$E2E_HOME/data XDG_CONFIG_HOME=$E2E_HOME/config XDG_RUNTIME_DIR=$E2E_HOME/run
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+E2E_DATA=$XDG_DATA_HOME/ORV_PC
+E2E_SETTINGS=$XDG_CONFIG_HOME/ORV_PC/PC.ini
+E2E_XVFB_PID=""
+E2E_PROGRAM_PID=""
+
+e2e_cleanup() {
+    [ -n "$E2E_PROGRAM_PID" ] && kill "$E2E_PROGRAM_PID" 2>/dev/null || true
+    [ -n "$E2E_XVFB_PID" ] && kill "$E2E_XVFB_PID" 2>/dev/null || true
+    rm -rf "$E2E_HOME"
+}
+trap e2e_cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Starts Xvfb on the first free display number from 90.
+e2e_start_display() {
+    local display
+    for display in $(seq 90 120); do
+        [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
+        Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        E2E_XVFB_PID=$!
+        export DISPLAY=":$display"
+        for _ in $(seq 50); do
+            xdpyinfo >/dev/null 2>&1 && return 0
+            sleep 0.1
+        done
+    done
+    fail "no display could be started"
+}
+
+e2e_start_program() {
+    "$E2E_PROGRAM" >"$E2E_HOME/program.log" 2>&1 &
+    E2E_PROGRAM_PID=$!
+}
+
+# Prints the id of the visible window whose title matches, waiting up to 15 s for it.
+e2e_window() {
+    local id
+    id=$(timeout 15 xdotool search --sync --onlyvisible --name "$1" | head -n 1) ||
+        fail "no window named '$1'"
+    echo "$id"
+}
+
+e2e_focus() {
+    xdotool windowfocus --sync "$1"
+    sleep 0.2
+}
+
+e2e_type() {
+    xdotool type --delay 30 "$1"
+}
+
+e2e_key() {
+    xdotool key --delay 50 "$@"
+    sleep 0.3
+}
+
+e2e_screenshot() {
+    import -window root "$E2E_SHOTS/$1.png"
+}
+
+# Waits until the program has ended by itself, up to 10 s.
+e2e_wait_end() {
+    for _ in $(seq 100); do
+        kill -0 "$E2E_PROGRAM_PID" 2>/dev/null || { E2E_PROGRAM_PID=""; return 0; }
+        sleep 0.1
+    done
+    fail "the program did not end"
+}
