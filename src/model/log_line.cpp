@@ -29,7 +29,8 @@ void appendPadded(std::string& line, std::string_view value, std::size_t width) 
 std::string formatLogLine(const LogRecord& record) {
     namespace f = log_field;
     const std::string firstName = toUpperCp1252(record.firstName);
-    const std::string siteName = toUpperCp1252(trimBlanks(record.siteName).substr(0, 30));
+    const std::string siteName =
+        toUpperCp1252(trimBlanks(record.siteName).substr(0, f::kSiteName.width));
     const std::array<FieldValue, 12> fields = {{
         {record.callsign, f::kCallsign},
         {record.departement, f::kDepartement},
@@ -53,28 +54,6 @@ std::string formatLogLine(const LogRecord& record) {
         }
     }
     return line;
-}
-
-bool fitsLogLine(const LogRecord& record) {
-    namespace f = log_field;
-    const std::array<FieldValue, 10> fields = {{
-        {record.callsign, f::kCallsign},
-        {record.departement, f::kDepartement},
-        {record.firstName, f::kFirstName},
-        {record.reference, f::kReference},
-        {record.date, f::kDate},
-        {record.time, f::kTime},
-        {record.mode, f::kMode},
-        {record.band, f::kBand},
-        {record.reportReceived, f::kReportReceived},
-        {record.reportSent, f::kReportSent},
-    }};
-    for (const auto& field : fields) {
-        if (field.value.size() > field.columns.width) {
-            return false;
-        }
-    }
-    return true;
 }
 
 std::string_view readField(std::string_view line, LogColumns field) {

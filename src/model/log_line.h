@@ -53,12 +53,9 @@ struct LogRecord {
 // The 107-character line of a record: each value left-justified and padded with blanks to its
 // width, blanks between the fields; the first name in capitals; the site name trimmed of leading
 // and trailing blanks, in capitals and cut to 30 characters; "*" in column 107 for a received QSL,
-// else a blank. The caller makes sure every other value fits its width (see fitsLogLine).
+// else a blank. The caller makes sure every other value fits its width: a longer one would push
+// the later columns to the right.
 std::string formatLogLine(const LogRecord& record);
-
-// True when every value but the site name fits its columns, so that formatLogLine gives exactly
-// 107 characters.
-bool fitsLogLine(const LogRecord& record);
 
 // The characters at a field's columns, padding included. A field lying wholly or partly beyond the
 // end of a shorter line gives what is there, possibly an empty text.
