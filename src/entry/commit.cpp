@@ -11,12 +11,15 @@ namespace {
 
 constexpr std::size_t kSiteNameWidth = log_field::kSiteName.width;
 
-// One value of the log line that must fit its columns, and how a longer one is refused.
+// One value of the log line that must fit its columns, and how a longer one is refused. The date
+// and time must fill theirs: "Automatique" chosen in the middle of a QSO empties the date, and a
+// QSO without its date would be lost to every count by date.
 struct FittedValue {
     std::string LogRecord::*value;
     std::size_t width;
     EntryField field;
     std::string_view message;
+    std::string_view emptyMessage = {};  // set for the values that must fill their columns
 };
 
 // In log order, so the operator is sent to the first field of the line to correct. The entry
@@ -28,8 +31,10 @@ constexpr std::array<FittedValue, 10> kFittedValues{{
     {&LogRecord::firstName, log_field::kFirstName.width, EntryField::Prenom_A,
      msg::kFirstNameTooLong},
     {&LogRecord::reference, log_field::kReference.width, EntryField::Ref_A, msg::kReferenceTooLong},
-    {&LogRecord::date, log_field::kDate.width, EntryField::Date_A, msg::kDateLength},
-    {&LogRecord::time, log_field::kTime.width, EntryField::Heure_A, msg::kTimeLength},
+    {&LogRecord::date, log_field::kDate.width, EntryField::Date_A, msg::kDateLength,
+     msg::kDateEmpty},
+    {&LogRecord::time, log_field::kTime.width, EntryField::Heure_A, msg::kTimeLength,
+     msg::kTimeEmpty},
     {&LogRecord::mode, log_field::kMode.width, EntryField::Mode_A, msg::kModeTooLongForLog},
     {&LogRecord::band, log_field::kBand.width, EntryField::Bande_A, msg::kBandTooLong},
     {&LogRecord::reportReceived, log_field::kReportReceived.width, EntryField::RST_A,
@@ -41,7 +46,12 @@ constexpr std::array<FittedValue, 10> kFittedValues{{
 
 std::optional<CommitRefusal> checkCommit(const LogRecord& fields) {
     for (const FittedValue& fitted : kFittedValues) {
-        if ((fields.*fitted.value).size() > fitted.width) {
+        const std::size_t size = (fields.*fitted.value).size();
+        const bool mustFill = !fitted.emptyMessage.empty();
+        if (mustFill && size == 0) {
+            return CommitRefusal{fitted.field, fitted.emptyMessage};
+        }
+        if (size > fitted.width || (mustFill && size != fitted.width)) {
             return CommitRefusal{fitted.field, fitted.message};
         }
     }

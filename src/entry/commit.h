@@ -17,8 +17,9 @@ struct CommitRefusal {
 
 // Refuses a QSO whose line would not be 107 characters: the first field (in log order) longer than
 // its columns, with that field's own length message, or, for a mode of 4 characters or more, the
-// message saying the log holds 3. Nothing when the QSO can be written. The site name is cut, never
-// refused.
+// message saying the log holds 3. The date and the time must be there with their 8 and 5
+// characters ("Entrez une date", "8 caracteres pour la date ex: 01/02/08", likewise the time).
+// Nothing when the QSO can be written. The site name is cut, never refused.
 std::optional<CommitRefusal> checkCommit(const LogRecord& fields);
 
 // The site name as the commit leaves it in Rem_A: trimmed of blanks at both ends, then cut to its

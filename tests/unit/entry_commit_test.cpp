@@ -33,7 +33,9 @@ LogRecord fullRecord() {
 TEST(CheckCommit, AcceptsValuesThatFitTheLogLine) {
     EXPECT_EQ(checkCommit(fullRecord()), std::nullopt);
     EXPECT_EQ(formatLogLine(fullRecord()).size(), kLogLineLength);
-    EXPECT_EQ(checkCommit(LogRecord{}), std::nullopt);
+    LogRecord optionalFieldsEmpty{"F5XYZ", "", "", "89001", "12/03/21", "14:05",
+                                  "",      "", "", "",      "",         false};
+    EXPECT_EQ(checkCommit(optionalFieldsEmpty), std::nullopt);
     LogRecord longSiteName = fullRecord();
     longSiteName.siteName = std::string(45, 'S');
     EXPECT_EQ(checkCommit(longSiteName), std::nullopt);
@@ -48,7 +50,11 @@ TEST(CheckCommit, RefusesTheFirstValueOverItsColumnsInLogOrder) {
         {&R::firstName, "JEAN-CHRISTOPHES", F::Prenom_A, msg::kFirstNameTooLong},
         {&R::reference, "2a0011", F::Ref_A, msg::kReferenceTooLong},
         {&R::date, "12/03/211", F::Date_A, msg::kDateLength},
+        {&R::date, "", F::Date_A, msg::kDateEmpty},
+        {&R::date, "12/03/2", F::Date_A, msg::kDateLength},
         {&R::time, "14:051", F::Heure_A, msg::kTimeLength},
+        {&R::time, "", F::Heure_A, msg::kTimeEmpty},
+        {&R::time, "14:5", F::Heure_A, msg::kTimeLength},
         {&R::mode, "RTTY", F::Mode_A, msg::kModeTooLongForLog},
         {&R::mode, "OLIVIA", F::Mode_A, msg::kModeTooLongForLog},
         {&R::band, "1296 Mhz", F::Bande_A, msg::kBandTooLong},
