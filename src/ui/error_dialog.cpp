@@ -40,7 +40,8 @@ QLabel* namedLabel(const char* name, const QString& text) {
 QPushButton* namedButton(const char* name, const QString& caption) {
     auto* button = new QPushButton(caption);
     button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
+    // Enter presses the button that has the focus.
+    button->setAutoDefault(true);
     return button;
 }
 
