@@ -1,6 +1,8 @@
 #include "main_window_fixture.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -79,6 +81,33 @@ void MainWindowTest::whenModalOpens(std::function<void(QWidget&)> action) {
     poll->start();
 }
 
+QStringList MainWindowTest::listRows() const {
+    const QAbstractItemModel* model = w().Liste_PC->model();
+    QStringList rows;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        rows << model->index(row, 0).data().toString();
+    }
+    return rows;
+}
+
+std::string MainWindowTest::settingsFileContent() const {
+    std::ifstream in((folder_.path() + "/config/ORV_PC/PC.ini").toStdString(), std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+ModalCloser::ModalCloser() {
+    poll_.setInterval(10);
+    QObject::connect(&poll_, &QTimer::timeout, [this] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            closed << modal->objectName();
+            modal->close();
+        }
+    });
+    poll_.start();
+}
+
 void MainWindowTest::typeText(QWidget* field, const QString& text) {
     EXPECT_TRUE(field->hasFocus()) << field->objectName().toStdString() << " has no focus";
     QTest::keyClicks(field, text);
@@ -87,6 +116,93 @@ void MainWindowTest::typeText(QWidget* field, const QString& text) {
 void MainWindowTest::pressEnter(QWidget* field) {
     EXPECT_TRUE(field->hasFocus()) << field->objectName().toStdString() << " has no focus";
     QTest::keyClick(field, Qt::Key_Return);
+}
+
+MainWindow& MainWindowTest::startWithLog(const std::string& logContent, int bandIndex) {
+    chooseStation("F4ABC");
+    storeSetting(settings::stationSection("F4ABC"), settings::kBandKey, QString::number(bandIndex));
+    writeDataFile("F4ABC_PC.log", logContent);
+    return startMainWindow();
+}
+
+void MainWindowTest::typeOver(QWidget* field, const QString& text) {
+    EXPECT_TRUE(field->hasFocus()) << field->objectName().toStdString() << " has no focus";
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+}
+
+void MainWindowTest::typeCharacter(QWidget* field, const QString& text) {
+    QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, text, Qt::NoModifier);
+}
+
+void MainWindowTest::commitInputMethodText(QWidget* field, const QString& text) {
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(field, &event);
+}
+
+void MainWindowTest::pasteInto(QWidget* field, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+}
+
+void MainWindowTest::clickRow(int row) {
+    QListView* list = w().Liste_PC;
+    const QModelIndex index = list->model()->index(row, 0);
+    list->scrollTo(index);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+}
+
+void MainWindowTest::doubleClickRow(int row) {
+    QListView* list = w().Liste_PC;
+    const QModelIndex index = list->model()->index(row, 0);
+    list->scrollTo(index);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+}
+
+void MainWindowTest::typeQso(const TypedQso& qso) {
+    const MainWidgets& f = w();
+    typeOver(f.Ind_A, qso.callsign);
+    pressEnter(f.Ind_A);
+    if (!qso.firstName.isEmpty()) {
+        typeOver(f.Prenom_A, qso.firstName);
+    }
+    pressEnter(f.Prenom_A);
+    typeOver(f.Ref_A, qso.reference);
+    pressEnter(f.Ref_A);
+    typeRestOfQso(qso);
+}
+
+void MainWindowTest::typeRestOfQso(const TypedQso& qso) {
+    const MainWidgets& f = w();
+    const auto typeIfGiven = [this](QWidget* field, const QString& text) {
+        if (!text.isEmpty()) {
+            typeOver(field, text);
+        }
+        pressEnter(field);
+    };
+    if (f.Date_A->hasFocus()) {
+        typeIfGiven(f.Date_A, qso.date);
+        typeIfGiven(f.Heure_A, qso.time);
+    }
+    typeIfGiven(f.Mode_A, qso.mode);
+    pressEnter(f.RST_A);
+    pressEnter(f.RSTE_A);
+    typeIfGiven(f.Rem_A, qso.siteName);
+    if (f.QSL_A->isChecked() != qso.qsl) {
+        QTest::keyClick(f.QSL_A, Qt::Key_Space);
+    }
+    pressEnter(f.QSL_A);
+    EXPECT_TRUE(f.Valide_A->hasFocus()) << "the QSO did not reach Valide_A";
+}
+
+void MainWindowTest::writeReferenceList(const std::vector<std::string>& siteLines) const {
+    writeDataFile("Liste_PC.csv", logText({"Rev 012 01/03/24;;"}) + logText(siteLines));
+}
+
+std::string siteLine(const std::string& reference, const std::string& name) {
+    return "PC-" + reference + ";" + name + ";x;" + reference.substr(2) + ";y;Commune;Nord;z";
 }
 
 std::string logLine(const std::string& callsign, const std::string& reference,
@@ -106,6 +222,24 @@ std::string logLine(const std::string& callsign, const std::string& reference,
     record.siteName = siteName;
     record.qslReceived = qsl;
     return formatLogLine(record);
+}
+
+std::string logText(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\r\n";
+    }
+    return text;
+}
+
+QString fieldText(const QWidget* field) {
+    if (const auto* line = qobject_cast<const QLineEdit*>(field)) {
+        return line->text();
+    }
+    if (const auto* list = qobject_cast<const QComboBox*>(field)) {
+        return list->currentText();
+    }
+    return {};
 }
 
 }  // namespace orv::test
