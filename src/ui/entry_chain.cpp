@@ -14,14 +14,7 @@ namespace orv {
 namespace {
 
 KeyAction capitalised(const QKeyEvent& event) {
-    if (event.text().size() == 1) {
-        const char16_t key = event.text().at(0).unicode();
-        const char16_t capital = typedCapital(key);
-        if (capital != key) {
-            return KeyAction::replace(QString(QChar(capital)));
-        }
-    }
-    return KeyAction::pass();
+    return mappedKey(event, typedCapital);
 }
 
 void lowerCaseText(QLineEdit* field) {
@@ -125,8 +118,7 @@ KeyAction EntryChain::onQslKey(const QKeyEvent& event) {
         return KeyAction::pass();
     }
     setFieldColour(w_.QSL_A, kLightYellow);
-    w_.Valide_A->setEnabled(true);
-    setFieldColour(w_.Valide_A, kLightGreen);
+    readyField(w_.Valide_A);
     w_.Valide_A->setFocus();
     return KeyAction::swallow();
 }
@@ -142,8 +134,7 @@ bool EntryChain::refused(EntryField field, const QString& text) {
 
 void EntryChain::accept(QWidget* field, QWidget* next) {
     setFieldColour(field, kLightYellow);
-    next->setEnabled(true);
-    setFieldColour(next, kLightGreen);
+    readyField(next);
     next->setFocus();
     if (auto* line = qobject_cast<QLineEdit*>(next)) {
         line->end(false);
@@ -209,15 +200,13 @@ void EntryChain::moveToDateOrMode() {
     setFieldColour(w_.Ref_A, kLightYellow);
     if (usesAutomaticDate(operations_.automaticDate(), state_.insertFlag, state_.editFlag)) {
         // The date and time of the last clock tick, not a fresh reading.
-        w_.Mode_A->setEnabled(true);
-        setFieldColour(w_.Mode_A, kLightGreen);
+        readyField(w_.Mode_A);
         w_.Date_A->setText(w_.Label33->text());
         w_.Heure_A->setText(w_.Label37->text().left(5));
         w_.Mode_A->setFocus();
         return;
     }
-    w_.Date_A->setEnabled(true);
-    setFieldColour(w_.Date_A, kLightGreen);
+    readyField(w_.Date_A);
     w_.Date_A->setFocus();
 }
 

@@ -18,4 +18,14 @@ QColor fieldColour(const QWidget* field) {
     return field->palette().color(QPalette::Base);
 }
 
+void restField(QWidget* field) {
+    field->setEnabled(false);
+    setFieldColour(field, kLightYellow);
+}
+
+void readyField(QWidget* field) {
+    field->setEnabled(true);
+    setFieldColour(field, kLightGreen);
+}
+
 }  // namespace orv

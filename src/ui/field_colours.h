@@ -16,4 +16,9 @@ inline const QColor kWhite{255, 255, 255};
 void setFieldColour(QWidget* field, const QColor& colour);
 QColor fieldColour(const QWidget* field);
 
+// A field not waiting for input: disabled and light yellow.
+void restField(QWidget* field);
+// The field waiting for input: enabled and light green (the caller gives it the focus).
+void readyField(QWidget* field);
+
 }  // namespace orv

@@ -67,4 +67,7 @@ public:
 
 bool isEnterKey(const QKeyEvent& event);
 
+// The key typing map(character) instead of its own character, or passed on when map leaves it.
+KeyAction mappedKey(const QKeyEvent& event, char16_t (*map)(char16_t));
+
 }  // namespace orv

@@ -118,8 +118,7 @@ bool LogActions::refusedForTheLog(const LogRecord& record) {
     }
     services_.messages.inform(w_.Liste_PC->window(), fromUtf8(refusal->message));
     QWidget* field = fieldWidget(w_, refusal->field);
-    field->setEnabled(true);
-    setFieldColour(field, kLightGreen);
+    readyField(field);
     field->setFocus();
     return true;
 }
@@ -172,29 +171,24 @@ void LogActions::returnToNewQso() {
     w_.Valide_A->setEnabled(false);
     for (EntryLineEdit* field : {w_.Ind_A, w_.Dpt_A, w_.Prenom_A, w_.Ref_A, w_.Heure_A}) {
         field->clear();
-        field->setEnabled(false);
-        setFieldColour(field, kLightYellow);
+        restField(field);
     }
+    // With the manual date, the date of the last QSO stays, ready for the next one.
     if (operations_.automaticDate()) {
         w_.Date_A->clear();
     }
-    w_.Date_A->setEnabled(false);
-    setFieldColour(w_.Date_A, kLightYellow);
-    w_.Mode_A->setEnabled(false);
-    setFieldColour(w_.Mode_A, kLightYellow);
+    restField(w_.Date_A);
+    restField(w_.Mode_A);
     setFieldColour(w_.Bande_A, kLightYellow);
     for (EntryLineEdit* report : {w_.RST_A, w_.RSTE_A}) {
         report->setText(QStringLiteral("59"));
-        report->setEnabled(false);
-        setFieldColour(report, kLightYellow);
+        restField(report);
     }
     w_.Rem_A->setText(QStringLiteral("C. "));
-    w_.Rem_A->setEnabled(false);
-    setFieldColour(w_.Rem_A, kLightYellow);
+    restField(w_.Rem_A);
     w_.QSL_A->setChecked(false);
     w_.QSL_A->setEnabled(false);
-    setFieldColour(w_.Ind_A, kLightGreen);
-    w_.Ind_A->setEnabled(true);
+    readyField(w_.Ind_A);
     w_.Ind_A->setFocus();
     operations_.restoreBandAndMode();
 }

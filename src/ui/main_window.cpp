@@ -204,26 +204,21 @@ WriteOutcome MainWindow::Supprime_Ligne(const std::string& line) {
 void MainWindow::Init_Saisie() {
     for (EntryLineEdit* field : {w_.Dpt_A, w_.Prenom_A, w_.Ref_A, w_.Date_A, w_.Heure_A}) {
         field->clear();
-        field->setEnabled(false);
-        setFieldColour(field, kLightYellow);
+        restField(field);
     }
     const StationSettings settings(services_.settings, state_.stationCallsign);
     w_.Mode_A->selectIndex(settings.modeIndex(w_.Mode_A->count()));
-    w_.Mode_A->setEnabled(false);
-    setFieldColour(w_.Mode_A, kLightYellow);
+    restField(w_.Mode_A);
     w_.Bande_A->selectIndex(settings.bandIndex(w_.Bande_A->count()));
     for (EntryLineEdit* report : {w_.RST_A, w_.RSTE_A}) {
         report->setText(QStringLiteral("59"));
-        report->setEnabled(false);
-        setFieldColour(report, kLightYellow);
+        restField(report);
     }
     w_.Rem_A->clear();
-    w_.Rem_A->setEnabled(false);
-    setFieldColour(w_.Rem_A, kLightYellow);
+    restField(w_.Rem_A);
     w_.QSL_A->setChecked(false);
     w_.Ind_A->clear();
-    setFieldColour(w_.Ind_A, kLightGreen);
-    w_.Ind_A->setEnabled(true);
+    readyField(w_.Ind_A);
     w_.Ind_A->setFocus();
     state_.editFlag = false;
     state_.listLockFlag = false;

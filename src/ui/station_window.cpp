@@ -88,14 +88,7 @@ KeyAction StationWindow::onKey(const QKeyEvent& event) {
         Validation_->setFocus();
         return KeyAction::swallow();
     }
-    if (event.text().size() == 1) {
-        const char16_t key = event.text().at(0).unicode();
-        const char16_t typed = stationKey(key);
-        if (typed != key) {
-            return KeyAction::replace(QString(QChar(typed)));
-        }
-    }
-    return KeyAction::pass();
+    return mappedKey(event, stationKey);
 }
 
 bool StationWindow::refuse(const std::string& candidate) {
