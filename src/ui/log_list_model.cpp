@@ -1,17 +1,22 @@
 #include "ui/log_list_model.h"
 
+#include "model/list_row.h"
 #include "ui/text_codec.h"
 
 namespace orv {
 
-void LogListModel::setRows(std::vector<std::string> rows) {
+void LogListModel::setLines(std::vector<std::string> lines) {
     beginResetModel();
-    rows_ = std::move(rows);
+    lines_ = std::move(lines);
     endResetModel();
 }
 
 void LogListModel::clear() {
-    setRows({});
+    setLines({});
+}
+
+std::string LogListModel::row(int index) const {
+    return makeListRow(std::size_t(index) + 1, lines_[std::size_t(index)]);
 }
 
 int LogListModel::rowCount(const QModelIndex& parent) const {

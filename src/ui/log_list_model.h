@@ -1,6 +1,7 @@
 #pragma once
-// The rows of the main list, kept as the program's own text and turned into Qt text only for the
-// rows on screen, so that a log of 99,999 QSOs loads and scrolls at once.
+// The rows of the main list. The model keeps the log lines as read and lays out a row (numbered,
+// re-spaced) only when it is shown or clicked, so that a log of 99,999 QSOs loads and scrolls at
+// once.
 
 #include <QAbstractListModel>
 #include <string>
@@ -14,18 +15,19 @@ class LogListModel final : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    // Replaces every row.
-    void setRows(std::vector<std::string> rows);
+    // One row per log line, in file order.
+    void setLines(std::vector<std::string> lines);
     void clear();
 
-    const std::string& row(int index) const { return rows_[std::size_t(index)]; }
-    int count() const { return int(rows_.size()); }
+    // The row of the list at index (from 0), as the list shows it.
+    std::string row(int index) const;
+    int count() const { return int(lines_.size()); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    std::vector<std::string> rows_;
+    std::vector<std::string> lines_;
 };
 
 }  // namespace orv

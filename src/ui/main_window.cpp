@@ -4,7 +4,6 @@
 
 #include "entry/entry_messages.h"
 #include "entry/startup_settings.h"
-#include "model/list_row.h"
 #include "model/log_file.h"
 #include "platform/settings_keys.h"
 #include "ui/clock_display.h"
@@ -145,12 +144,7 @@ bool MainWindow::Charge_Log() {
         case LogLoadStatus::Loaded:
             break;
     }
-    std::vector<std::string> rows;
-    rows.reserve(load.lines.size());
-    for (std::size_t i = 0; i < load.lines.size(); ++i) {
-        rows.push_back(makeListRow(i + 1, load.lines[i]));
-    }
-    listModel_->setRows(std::move(rows));
+    listModel_->setLines(std::move(load.lines));
     w_.Ind_A->setEnabled(true);
     return true;
 }
