@@ -21,7 +21,8 @@ test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --timeout 300
 
 bench: build
-	@for b in $(BUILD_DIR)/bench/bench_*; do echo "== $$b"; $$b --benchmark_min_time=0.2; done
+	@for b in $$(find $(BUILD_DIR)/bench -maxdepth 1 -type f -executable -name 'bench_*' | sort); do \
+		echo "== $$b"; $$b --benchmark_min_time=0.2; done
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

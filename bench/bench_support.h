@@ -1,0 +1,45 @@
+#pragma once
+// What every benchmark program builds its files from: sample QSOs and logs, files written whole,
+// and a temporary folder for the run. Qt-free, so that the logic benchmarks need no windows.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace orv::bench {
+
+// How many different callsigns sampleCallsign gives before it starts again.
+inline constexpr int kSampleCallsigns = 6'084;
+
+// A value of 0 to 99 on two digits, as dates, times and departements are written.
+std::string twoDigits(int value);
+
+// The callsign of correspondent number n: "F", a digit, two letters, "X".
+std::string sampleCallsign(int n);
+
+// The QSO at position i of a log kept in date order, a new day every 40 QSOs, worked with the
+// first `correspondents` sample callsigns in turn; the QSL of every third QSO is received.
+std::string qsoLine(int i, int correspondents = kSampleCallsigns);
+
+// The first `lines` QSOs of that log, each line ended by CR LF.
+std::string logContent(int lines, int correspondents = kSampleCallsigns);
+
+// Replaces the file's content with bytes; throws when it cannot, so no figure is taken on a file
+// that is not there.
+void writeFile(const std::filesystem::path& path, std::string_view bytes);
+
+// A new empty folder under the system's temporary folder, removed with all it holds.
+class TempFolder {
+public:
+    TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    ~TempFolder();
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace orv::bench
