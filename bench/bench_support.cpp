@@ -1,5 +1,9 @@
 #include "bench_support.h"
 
+#include <benchmark/benchmark.h>
+
+#include "platform/memory_tuning.h"
+
 #include <stdlib.h>
 
 #include <array>
@@ -68,6 +72,17 @@ TempFolder::TempFolder() {
 TempFolder::~TempFolder() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
+}
+
+int runBenchmarks(int argc, char** argv) {
+    keepMemoryBetweenRewrites();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 }  // namespace orv::bench

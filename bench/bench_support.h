@@ -42,4 +42,7 @@ private:
     std::filesystem::path path_;
 };
 
+// Runs the benchmarks named on the command line with the memory settings of the program itself.
+int runBenchmarks(int argc, char** argv);
+
 }  // namespace orv::bench

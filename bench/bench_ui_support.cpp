@@ -77,14 +77,9 @@ int runWindowBenchmarks(int argc, char** argv) {
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // A benchmark closes its window while the next one has none open yet.
     application.setQuitOnLastWindowClosed(false);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
+    const int result = runBenchmarks(argc, argv);
     runDesk().reset();
-    benchmark::Shutdown();
-    return 0;
+    return result;
 }
 
 }  // namespace orv::bench

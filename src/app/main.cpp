@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include "platform/data_folder.h"
+#include "platform/memory_tuning.h"
 #include "platform/qt_message_boxes.h"
 #include "platform/qt_program_end.h"
 #include "platform/qt_settings_store.h"
@@ -15,6 +16,7 @@
 #include "ui/services.h"
 
 int main(int argc, char* argv[]) {
+    orv::keepMemoryBetweenRewrites();
     QApplication application(argc, argv);
     // One style everywhere, so that the entry fields show their state colours on every desktop.
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
