@@ -21,6 +21,7 @@ e2e_key Return
 station=$(e2e_window '^Selection Indicatif$')
 e2e_focus "$station"
 e2e_type 'f4abc/p'
+e2e_screenshot station_window
 e2e_key Return
 e2e_key Return
 
