@@ -20,8 +20,8 @@
 namespace orv {
 namespace {
 
-const bench::TempFolder& folder() {
-    static const bench::TempFolder instance;
+const test::TempFolder& folder() {
+    static const test::TempFolder instance("orv_bench");
     return instance;
 }
 

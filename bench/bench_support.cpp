@@ -61,19 +61,6 @@ void writeFile(const std::filesystem::path& path, std::string_view bytes) {
     }
 }
 
-TempFolder::TempFolder() {
-    std::string pattern = std::filesystem::temp_directory_path() / "orv_bench_XXXXXX";
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("no temporary folder for the benchmarks");
-    }
-    path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
 int runBenchmarks(int argc, char** argv) {
     keepMemoryBetweenRewrites();
     benchmark::Initialize(&argc, argv);

@@ -1,10 +1,13 @@
 #pragma once
 // What every benchmark program builds its files from: sample QSOs and logs, files written whole,
-// and a temporary folder for the run. Qt-free, so that the logic benchmarks need no windows.
+// and (from the tests) a temporary folder for the run. Qt-free, so that the logic benchmarks need
+// no windows.
 
 #include <filesystem>
 #include <string>
 #include <string_view>
+
+#include "support/temp_folder.h"
 
 namespace orv::bench {
 
@@ -27,20 +30,6 @@ std::string logContent(int lines, int correspondents = kSampleCallsigns);
 // Replaces the file's content with bytes; throws when it cannot, so no figure is taken on a file
 // that is not there.
 void writeFile(const std::filesystem::path& path, std::string_view bytes);
-
-// A new empty folder under the system's temporary folder, removed with all it holds.
-class TempFolder {
-public:
-    TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    ~TempFolder();
-
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
 
 // Runs the benchmarks named on the command line with the memory settings of the program itself.
 int runBenchmarks(int argc, char** argv);

@@ -41,7 +41,7 @@ public:
     MainWindow& keptWindow();
 
 private:
-    TempFolder folder_;
+    test::TempFolder folder_{"orv_bench"};
     QtSettingsStore settings_;
     RecordingMessageBoxes messages_;
     FakeClock clock_;

@@ -1,25 +1,13 @@
 #pragma once
-// A data folder of its own for each test, removed when the test ends, and whole-file helpers.
+// A data folder of its own for each test (TempFolder), and whole-file helpers.
 
 #include <filesystem>
 #include <string>
 #include <string_view>
 
+#include "support/temp_folder.h"
+
 namespace orv::test {
-
-class TempFolder {
-public:
-    TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    ~TempFolder();
-
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
-};
 
 void writeFile(const std::filesystem::path& path, std::string_view bytes);
 std::string readFile(const std::filesystem::path& path);
