@@ -1,7 +1,7 @@
 #pragma once
-// What every benchmark program builds its files from: sample QSOs and logs, files written whole,
-// and (from the tests) a temporary folder for the run. Qt-free, so that the logic benchmarks need
-// no windows.
+// What every benchmark program builds its files from: sample QSOs and logs and files written
+// whole, in a temporary folder shared with the tests; and the run itself, with the program's
+// memory settings. No windows: the logic benchmarks need none.
 
 #include <filesystem>
 #include <string>
