@@ -21,7 +21,13 @@ QString QtSettingsStore::value(const QString& application, const QString& sectio
 void QtSettingsStore::setValue(const QString& application, const QString& section,
                                const QString& key, const QString& value) {
     QSettings store = openStore(application);
-    store.setValue(section + u'/' + key, value);
+    const QString path = section + u'/' + key;
+    // The band and mode are saved on every key of their lists: a value already stored is not
+    // written again, so a keystroke does not rewrite the settings file.
+    if (store.contains(path) && store.value(path).toString() == value) {
+        return;
+    }
+    store.setValue(path, value);
     store.sync();
 }
 
