@@ -68,11 +68,7 @@ TEST_F(ClockTest, DateMenuSwitchesTheModeAndKeepsItForTheStation) {
     EXPECT_TRUE(m.Mnu_Date_Man->isChecked());
     EXPECT_FALSE(m.Mnu_Date_Auto->isChecked());
 
-    typeText(f.Ind_A, QStringLiteral("F5XYZ"));
-    pressEnter(f.Ind_A);
-    pressEnter(f.Prenom_A);
-    typeText(f.Ref_A, QStringLiteral("89001"));
-    pressEnter(f.Ref_A);
+    typeUpToReference({.callsign = "F5XYZ", .reference = "89001"});
     typeText(f.Date_A, QStringLiteral("01/02/21"));
 
     m.Mnu_Date_Man->trigger();

@@ -228,11 +228,7 @@ TEST_F(EntryChainTest, SiteAlreadyWorkedOnTheBandAbandonsTheQsoUnlessModifying) 
     startWithLog(log, 5);
     const MainWidgets& f = w();
 
-    typeText(f.Ind_A, QStringLiteral("f5xyz"));
-    pressEnter(f.Ind_A);
-    pressEnter(f.Prenom_A);
-    typeText(f.Ref_A, QStringLiteral("89001"));
-    pressEnter(f.Ref_A);
+    typeUpToReference({.callsign = "f5xyz", .reference = "89001"});
 
     EXPECT_EQ(messages_.messages,
               QStringList{QStringLiteral("89001 Patrimoine deja contacté le 12/03/21 sur 14 Mhz")});
@@ -250,11 +246,7 @@ TEST_F(EntryChainTest, SiteAlreadyWorkedOnTheBandAbandonsTheQsoUnlessModifying) 
     QTest::keyClick(f.Bande_A, Qt::Key_Up);
     ASSERT_EQ(f.Bande_A->currentText(), QStringLiteral("7.0 Mhz"));
     pressEnter(f.Bande_A);
-    typeText(f.Ind_A, QStringLiteral("F5XYZ"));
-    pressEnter(f.Ind_A);
-    pressEnter(f.Prenom_A);
-    typeText(f.Ref_A, QStringLiteral("89001"));
-    pressEnter(f.Ref_A);
+    typeUpToReference({.callsign = "F5XYZ", .reference = "89001"});
     EXPECT_TRUE(messages_.messages.isEmpty());
     EXPECT_EQ(f.Rem_A->text(), QStringLiteral("Château de Guédelon"));
     expectWaitingFor(f.Mode_A);
@@ -347,11 +339,7 @@ TEST_F(EntryChainTest, BandAndModeChoicesAreKeptForTheStation) {
         EXPECT_FALSE(closed->isEnabled()) << closed->objectName().toStdString();
     }
 
-    typeText(f.Ind_A, QStringLiteral("F5XYZ"));
-    pressEnter(f.Ind_A);
-    pressEnter(f.Prenom_A);
-    typeText(f.Ref_A, QStringLiteral("89001"));
-    pressEnter(f.Ref_A);
+    typeUpToReference({.callsign = "F5XYZ", .reference = "89001"});
     QTest::keyClick(f.Mode_A, Qt::Key_Down);
     EXPECT_EQ(stored(settings::kModeKey), QStringLiteral("1"));
     pressEnter(f.Mode_A);

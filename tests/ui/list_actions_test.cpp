@@ -195,11 +195,7 @@ TEST_F(ListActionsTest, InsertedQsoGoesInByDateEvenWithTheAutomaticDate) {
     EXPECT_TRUE(f.Ind_A->isEnabled());
     EXPECT_TRUE(f.Ind_A->hasFocus());
 
-    typeOver(f.Ind_A, QStringLiteral("F5XYZ"));
-    pressEnter(f.Ind_A);
-    pressEnter(f.Prenom_A);
-    typeOver(f.Ref_A, QStringLiteral("2a001"));
-    pressEnter(f.Ref_A);
+    typeUpToReference({.callsign = "F5XYZ", .reference = "2a001"});
     EXPECT_TRUE(f.Date_A->hasFocus());
     EXPECT_EQ(fieldColour(f.Date_A), kLightGreen);
     typeRestOfQso({.date = "15/02/21", .time = "08:00"});

@@ -162,6 +162,11 @@ void MainWindowTest::doubleClickRow(int row) {
 }
 
 void MainWindowTest::typeQso(const TypedQso& qso) {
+    typeUpToReference(qso);
+    typeRestOfQso(qso);
+}
+
+void MainWindowTest::typeUpToReference(const TypedQso& qso) {
     const MainWidgets& f = w();
     typeOver(f.Ind_A, qso.callsign);
     pressEnter(f.Ind_A);
@@ -171,7 +176,6 @@ void MainWindowTest::typeQso(const TypedQso& qso) {
     pressEnter(f.Prenom_A);
     typeOver(f.Ref_A, qso.reference);
     pressEnter(f.Ref_A);
-    typeRestOfQso(qso);
 }
 
 void MainWindowTest::typeRestOfQso(const TypedQso& qso) {

@@ -89,6 +89,8 @@ protected:
         bool qsl = false;
     };
     void typeQso(const TypedQso& qso);
+    // Its first part: the callsign, the first name when given, and the reference.
+    void typeUpToReference(const TypedQso& qso);
     // The same from the date, or the mode with the automatic date, whichever has the focus.
     void typeRestOfQso(const TypedQso& qso);
 
