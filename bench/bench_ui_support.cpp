@@ -4,12 +4,12 @@
 
 #include <QApplication>
 #include <QSettings>
-#include <QStyleFactory>
 #include <QWindow>
 #include <stdexcept>
 
 #include "model/log_line.h"
 #include "platform/settings_keys.h"
+#include "ui/application_setup.h"
 
 namespace orv::bench {
 namespace {
@@ -74,9 +74,7 @@ int runWindowBenchmarks(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
-    application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    // A benchmark closes its window while the next one has none open yet.
-    application.setQuitOnLastWindowClosed(false);
+    setUpApplication(application);
     const int result = runBenchmarks(argc, argv);
     runDesk().reset();
     return result;

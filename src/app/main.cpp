@@ -1,10 +1,7 @@
 // ORV_PC: builds the platform services and the data folder, then opens the main window.
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QStyleFactory>
 #include <QTimer>
-#include <QTranslator>
 
 #include "platform/data_folder.h"
 #include "platform/memory_tuning.h"
@@ -12,21 +9,14 @@
 #include "platform/qt_program_end.h"
 #include "platform/qt_settings_store.h"
 #include "platform/system_clock.h"
+#include "ui/application_setup.h"
 #include "ui/main_window.h"
 #include "ui/services.h"
 
 int main(int argc, char* argv[]) {
     orv::keepMemoryBetweenRewrites();
     QApplication application(argc, argv);
-    // One style everywhere, so that the entry fields show their state colours on every desktop.
-    application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    application.setQuitOnLastWindowClosed(false);
-    // The program speaks French: Qt's own buttons too ("Oui", "Non").
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        application.installTranslator(&qtTexts);
-    }
+    orv::setUpApplication(application);
 
     orv::QtSettingsStore settings;
     orv::QtMessageBoxes messages;

@@ -3,15 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QStyleFactory>
+
+#include "ui/application_setup.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
-    application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    application.setQuitOnLastWindowClosed(false);
+    orv::setUpApplication(application);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
