@@ -1,6 +1,8 @@
 # The two commands of the README: `make run` and `make test`. Both install missing packages first.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
+# Rebuilds after a change or in another checkout reuse what was already compiled.
+CCACHE ?= $(shell command -v ccache)
 
 .PHONY: deps configure build run test bench format clean
 
@@ -8,7 +10,8 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DORV_WARNINGS_AS_ERRORS=ON >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DORV_WARNINGS_AS_ERRORS=ON \
+		-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR)
