@@ -41,7 +41,7 @@ std::string qsoLine(int i, int correspondents) {
     record.reportSent = "59";
     record.siteName = "CHATEAU DE LA ROCHE";
     record.qslReceived = i % 3 == 0;
-    return formatLogLine(record);
+    return formatLogLine(record).value();
 }
 
 std::string logContent(int lines, int correspondents) {
@@ -51,6 +51,18 @@ std::string logContent(int lines, int correspondents) {
         content += qsoLine(i, correspondents) + "\r\n";
     }
     return content;
+}
+
+std::string referenceListContent(int sites) {
+    std::string list = "Rev 012 01/01/24;;;;;;;\r\n";
+    for (int i = 0; i < sites; ++i) {
+        const int number = i / 95 % 1'000;
+        const std::string reference =
+            twoDigits(1 + i % 95) + std::to_string(number / 100) + twoDigits(number % 100);
+        list += "PC-" + reference + ";Ch\xE2teau num\xE9ro " + std::to_string(i) + ";x;" +
+                std::to_string(i) + ";x;Commune;Haute;Yonne\r\n";
+    }
+    return list;
 }
 
 void writeFile(const std::filesystem::path& path, std::string_view bytes) {

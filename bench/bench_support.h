@@ -27,6 +27,10 @@ std::string qsoLine(int i, int correspondents = kSampleCallsigns);
 // The first `lines` QSOs of that log, each line ended by CR LF.
 std::string logContent(int lines, int correspondents = kSampleCallsigns);
 
+// A reference list of `sites` site lines after its revision line: departements 1 to 95 in turn,
+// numbers from 000 up, so that from 9,500 sites on every QSO of logContent finds its site.
+std::string referenceListContent(int sites);
+
 // Replaces the file's content with bytes; throws when it cannot, so no figure is taken on a file
 // that is not there.
 void writeFile(const std::filesystem::path& path, std::string_view bytes);

@@ -2,10 +2,13 @@
 // The log line: one QSO, one line of a station's log file, 107 characters in fixed columns. Every
 // reader and writer of the log goes through these positions.
 
+#include <compare>
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orv {
 
@@ -48,14 +51,49 @@ struct LogRecord {
     std::string reportSent;
     std::string siteName;
     bool qslReceived = false;
+    bool operator==(const LogRecord&) const = default;
 };
 
 // The 107-character line of a record: each value left-justified and padded with blanks to its
 // width, blanks between the fields; the first name in capitals; the site name trimmed of leading
 // and trailing blanks, in capitals and cut to 30 characters; "*" in column 107 for a received QSL,
-// else a blank. The caller makes sure every other value fits its width: a longer one would push
-// the later columns to the right.
-std::string formatLogLine(const LogRecord& record);
+// else a blank. Nothing when any other value is longer than its columns or holds a line end: such a
+// record would give a line of another length, which no reader could take back.
+std::optional<std::string> formatLogLine(const LogRecord& record);
+
+// A date "JJ/MM/AA" read as day, month and year, and a time "HH:MM". Only the digits are looked
+// at, without a calendar check; a two-digit year of 50 to 99 is 19xx, of 00 to 49 is 20xx.
+struct LogDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    auto operator<=>(const LogDate&) const = default;
+};
+
+struct LogTime {
+    int hour = 0;
+    int minute = 0;
+    auto operator<=>(const LogTime&) const = default;
+};
+
+// Nothing unless the text has its 8 (or 5) characters with digits in the digit places.
+std::optional<LogDate> parseLogDate(std::string_view text);
+std::optional<LogTime> parseLogTime(std::string_view text);
+
+// A QSO read back from its log line. The record holds every column by name, trimmed of blanks at
+// both ends, except the date and time, which are fixed-width texts taken whole; the departement is
+// read from columns 14-17 (the code and the two blanks after it). For a line the program wrote,
+// formatLogLine(record) gives the line back exactly. A shorter line gives empty values for the
+// columns it lacks; characters beyond column 107 are not read.
+struct LoggedQso {
+    LogRecord record;
+    std::string qslFlag;  // column 107 as it stands: "*", a blank, or empty on a shorter line
+    std::optional<LogDate> date;
+    std::optional<LogTime> time;
+};
+
+LoggedQso readLogLine(std::string_view line);
+std::vector<LoggedQso> readLogLines(const std::vector<std::string>& lines);
 
 // The characters at a field's columns, padding included. A field lying wholly or partly beyond the
 // end of a shorter line gives what is there, possibly an empty text.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <initializer_list>
 #include <limits>
 
 #include "model/list_row.h"
@@ -22,16 +21,6 @@ std::size_t digitsFrom(std::string_view text, std::size_t pos) {
         ++pos;
     }
     return pos;
-}
-
-// The two digits at text[pos], already checked.
-int twoDigits(std::string_view text, std::size_t pos) {
-    return (text[pos] - '0') * 10 + (text[pos + 1] - '0');
-}
-
-bool digitsAt(std::string_view text, std::initializer_list<std::size_t> positions) {
-    return std::all_of(positions.begin(), positions.end(),
-                       [text](std::size_t pos) { return isDigit(text[pos]); });
 }
 
 // The new line placed before the first line that satisfies goesAfter, else at the end.
@@ -84,15 +73,12 @@ double placementNumber(std::string_view text) {
 }
 
 std::optional<LogDateTime> logDateTime(std::string_view logLine) {
-    const std::string_view date = readField(logLine, log_field::kDate);
-    const std::string_view time = readField(logLine, log_field::kTime);
-    if (date.size() < log_field::kDate.width || time.size() < log_field::kTime.width ||
-        !digitsAt(date, {0, 1, 3, 4, 6, 7}) || !digitsAt(time, {0, 1, 3, 4})) {
+    const auto date = parseLogDate(readField(logLine, log_field::kDate));
+    const auto time = parseLogTime(readField(logLine, log_field::kTime));
+    if (!date || !time) {
         return std::nullopt;
     }
-    const int shortYear = twoDigits(date, 6);
-    return LogDateTime{shortYear >= 50 ? 1900 + shortYear : 2000 + shortYear, twoDigits(date, 3),
-                       twoDigits(date, 0), twoDigits(time, 0), twoDigits(time, 3)};
+    return LogDateTime{date->year, date->month, date->day, time->hour, time->minute};
 }
 
 std::vector<std::string> withLineAppended(std::vector<std::string> lines,

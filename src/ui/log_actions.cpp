@@ -154,8 +154,10 @@ void LogActions::onCommit() {
         }
         record.siteName = siteNameAfterCommit(record.siteName);
         w_.Rem_A->setText(fromCp1252(record.siteName));
-        // A QSO that could not be written stays in the fields, so that nothing typed is lost.
-        if (writeCommitted(formatLogLine(record)) != WriteOutcome::Written) {
+        // A QSO that could not be written stays in the fields, so that nothing typed is lost. The
+        // line is always there: every value too long for its columns was refused above.
+        const std::optional<std::string> line = formatLogLine(record);
+        if (!line || writeCommitted(*line) != WriteOutcome::Written) {
             return;
         }
     }

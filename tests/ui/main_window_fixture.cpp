@@ -225,7 +225,7 @@ std::string logLine(const std::string& callsign, const std::string& reference,
     record.reportSent = "59";
     record.siteName = siteName;
     record.qslReceived = qsl;
-    return formatLogLine(record);
+    return formatLogLine(record).value();
 }
 
 std::string logText(const std::vector<std::string>& lines) {

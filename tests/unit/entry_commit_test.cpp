@@ -32,7 +32,7 @@ LogRecord fullRecord() {
 
 TEST(CheckCommit, AcceptsValuesThatFitTheLogLine) {
     EXPECT_EQ(checkCommit(fullRecord()), std::nullopt);
-    EXPECT_EQ(formatLogLine(fullRecord()).size(), kLogLineLength);
+    EXPECT_EQ(formatLogLine(fullRecord()).value().size(), kLogLineLength);
     LogRecord optionalFieldsEmpty{"F5XYZ", "", "", "89001", "12/03/21", "14:05",
                                   "",      "", "", "",      "",         false};
     EXPECT_EQ(checkCommit(optionalFieldsEmpty), std::nullopt);
@@ -109,7 +109,7 @@ TEST(RecordOfRow, GivesBackEveryFieldOfTheLine) {
                                 "CW",  "7.0 Mhz", "5", "59",  "ABBAYE",   false};
     for (const LogRecord& record : {fullRecord(), shortValues}) {
         SCOPED_TRACE(record.callsign);
-        expectSameFields(recordOfRow(makeListRow(9'999, formatLogLine(record))), record);
+        expectSameFields(recordOfRow(makeListRow(9'999, formatLogLine(record).value())), record);
     }
 }
 
@@ -118,7 +118,7 @@ TEST(RecordOfRow, ShortRowsGiveEmptyTexts) {
     const LogRecord upToDate{
         "F4ABC/QRP123", "2a", "JEAN-CHRISTOPHE", "2a001", "12/03/21", "", "", "", "", "", "",
         false};
-    const std::string row = makeListRow(12, formatLogLine(fullRecord()));
+    const std::string row = makeListRow(12, formatLogLine(fullRecord()).value());
     expectSameFields(recordOfRow(std::string_view(row).substr(0, 58)), upToDate);
 }
 

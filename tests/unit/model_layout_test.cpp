@@ -40,12 +40,90 @@ TEST(LogLineTest, FormatPadsCapitalisesAndCutsToFixedColumns) {
     const LogRecord plain{"F6XYZ", "75",      "",    "75056", "01/01/00", "00:00",
                           "CW",    "144 Mhz", "599", "5NN",   "   ",      false};
     EXPECT_EQ(formatLogLine(plain), kPlainLine);
-}
 
-TEST(LogLineTest, LongSiteNameIsCutSoTheLineKeepsItsLength) {
     LogRecord longSite = fullRecord();
     longSite.siteName = std::string(80, 'x');
-    EXPECT_EQ(formatLogLine(longSite).size(), kLogLineLength);
+    EXPECT_EQ(formatLogLine(longSite).value().size(), kLogLineLength);
+}
+
+TEST(LogLineTest, FormatRefusesAValueThatWouldMoveTheLaterColumns) {
+    namespace f = log_field;
+    const std::vector<std::pair<std::string LogRecord::*, LogColumns>> values = {
+        {&LogRecord::callsign, f::kCallsign},
+        {&LogRecord::departement, f::kDepartement},
+        {&LogRecord::firstName, f::kFirstName},
+        {&LogRecord::reference, f::kReference},
+        {&LogRecord::date, f::kDate},
+        {&LogRecord::time, f::kTime},
+        {&LogRecord::mode, f::kMode},
+        {&LogRecord::band, f::kBand},
+        {&LogRecord::reportReceived, f::kReportReceived},
+        {&LogRecord::reportSent, f::kReportSent}};
+    for (const auto& [value, columns] : values) {
+        LogRecord record = fullRecord();
+        record.*value = std::string(columns.width, 'X');
+        EXPECT_TRUE(formatLogLine(record)) << columns.first;
+        record.*value += 'X';
+        EXPECT_EQ(formatLogLine(record), std::nullopt) << columns.first;
+        record.*value = "\r\n";
+        EXPECT_EQ(formatLogLine(record), std::nullopt) << columns.first;
+    }
+    LogRecord record = fullRecord();
+    record.siteName = "ABBAYE\r\nDE CLUNY";
+    EXPECT_EQ(formatLogLine(record), std::nullopt);
+}
+
+TEST(LogLineTest, ReadBackGivesEveryColumnByName) {
+    const LoggedQso full = readLogLine(kFullLine);
+    LogRecord expected = fullRecord();
+    expected.firstName = "ANDR\xC9";
+    expected.siteName = "CH\xC2TEAU DE LA ROCHE-GUYON ET S";
+    EXPECT_EQ(full.record, expected);
+    EXPECT_EQ(full.qslFlag, "*");
+    EXPECT_EQ(full.date, (LogDate{2021, 3, 12}));
+    EXPECT_EQ(full.time, (LogTime{14, 5}));
+
+    // What the program writes, it reads back, and the other way round.
+    for (const std::string& line : {kFullLine, kPlainLine}) {
+        EXPECT_EQ(formatLogLine(readLogLine(line).record), line);
+    }
+    EXPECT_EQ(readLogLine(formatLogLine(expected).value()).record, expected);
+}
+
+TEST(LogLineTest, HandEditedLinesReadWhatTheyHold) {
+    const LoggedQso blank = readLogLine("");
+    EXPECT_EQ(blank.record, LogRecord{});
+    EXPECT_EQ(blank.qslFlag, "");
+    EXPECT_EQ(blank.date, std::nullopt);
+    EXPECT_EQ(blank.time, std::nullopt);
+
+    const LoggedQso upToDate = readLogLine(kFullLine.substr(0, 52));
+    EXPECT_EQ(upToDate.record.reference, "89001");
+    EXPECT_EQ(upToDate.record.date, "12/03/21");
+    EXPECT_EQ(upToDate.record.time, "14:");
+    EXPECT_EQ(upToDate.time, std::nullopt);
+    EXPECT_EQ(upToDate.record.siteName, "");
+
+    std::string edited = kPlainLine + "   trailing notes";
+    edited.replace(75, 6, "abbaye");
+    const LoggedQso longer = readLogLine(edited);
+    EXPECT_EQ(longer.record.siteName, "abbaye");
+    EXPECT_EQ(longer.qslFlag, " ");
+    EXPECT_FALSE(longer.record.qslReceived);
+}
+
+TEST(LogLineTest, DatesAndTimesReadOnlyWhenEveryDigitIsThere) {
+    EXPECT_EQ(parseLogDate("31/12/99"), (LogDate{1999, 12, 31}));
+    EXPECT_EQ(parseLogDate("01/06/50"), (LogDate{1950, 6, 1}));
+    EXPECT_EQ(parseLogDate("01/06/49"), (LogDate{2049, 6, 1}));
+    EXPECT_EQ(parseLogDate("00/00/00"), (LogDate{2000, 0, 0}));
+    EXPECT_EQ(parseLogTime("23:59"), (LogTime{23, 59}));
+    for (const char* date : {"1a/06/49", "01/06/4", "01/06/490", "        ", ""}) {
+        EXPECT_EQ(parseLogDate(date), std::nullopt) << date;
+    }
+    for (const char* time : {"10:2 ", "1h:30", "10:200", ""}) {
+        EXPECT_EQ(parseLogTime(time), std::nullopt) << time;
+    }
 }
 
 TEST(LogLineTest, ReadFieldGivesWhatAShortLineHolds) {

@@ -15,7 +15,8 @@ using Lines = std::vector<std::string>;
 
 std::string qso(std::string_view callsign, std::string_view date, std::string_view time) {
     return formatLogLine({std::string(callsign), "89", "", "89001", std::string(date),
-                          std::string(time), "SSB", "14 Mhz", "59", "59", "", false});
+                          std::string(time), "SSB", "14 Mhz", "59", "59", "", false})
+        .value();
 }
 
 TEST(PlacementNumberTest, ReadsTheLeadingNumberOfFiveCharacters) {
