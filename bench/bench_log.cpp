@@ -43,6 +43,16 @@ void BM_ReadLog(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadLog)->Arg(9'999)->Arg(99'999)->Unit(benchmark::kMillisecond);
 
+// The log read into its QSOs, every column by name, as the score, list and export windows read it.
+void BM_ReadLogIntoRecords(benchmark::State& state) {
+    const auto path = writtenLog("records_PC.log", static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        const std::vector<LoggedQso> qsos = readLogLines(readLog(path).lines);
+        benchmark::DoNotOptimize(qsos.data());
+    }
+}
+BENCHMARK(BM_ReadLogIntoRecords)->Arg(9'999)->Arg(99'999)->Unit(benchmark::kMillisecond);
+
 // A screenful of rows, as the list lays them out when it is shown or scrolled.
 void BM_ListRowsOfAScreen(benchmark::State& state) {
     const LogLoad load = readLog(writtenLog("rows_PC.log", kLogLines));
@@ -107,18 +117,23 @@ BENCHMARK(BM_DejaContacteNoMatch)->Unit(benchmark::kMillisecond);
 
 void BM_ChercheNomPatrimoineAbsent(benchmark::State& state) {
     const auto path = folder().path() / kReferenceListFile;
-    std::string list = "Rev 012 01/01/24;;;;;;;\r\n";
-    for (int i = 0; i < 20'000; ++i) {
-        const std::string reference = bench::twoDigits(1 + i % 95) + std::to_string(100 + i % 900);
-        list += "PC-" + reference + ";Ch\xE2teau num\xE9ro " + std::to_string(i) + ";x;" +
-                std::to_string(i) + ";x;Commune;Haute;Yonne\r\n";
-    }
-    bench::writeFile(path, list);
+    bench::writeFile(path, bench::referenceListContent(20'000));
     for (auto _ : state) {
         benchmark::DoNotOptimize(Cherche_Nom_Patrimoine(path, "2a999"));
     }
 }
 BENCHMARK(BM_ChercheNomPatrimoineAbsent)->Unit(benchmark::kMillisecond);
+
+// The whole list read once and indexed, as a reader of many references does.
+void BM_ReadReferenceList(benchmark::State& state) {
+    const auto path = folder().path() / "indexed.csv";
+    bench::writeFile(path, bench::referenceListContent(20'000));
+    for (auto _ : state) {
+        const ReferenceList list = readReferenceList(path);
+        benchmark::DoNotOptimize(list.find("2a999"));
+    }
+}
+BENCHMARK(BM_ReadReferenceList)->Unit(benchmark::kMillisecond);
 
 // A known correspondent in the middle of the memory: its line is replaced in place.
 void BM_MajPrenom(benchmark::State& state) {

@@ -1,6 +1,6 @@
 #include "model/reference_list.h"
 
-#include <algorithm>
+#include <array>
 #include <utility>
 
 #include "model/text_file.h"
@@ -11,31 +11,110 @@ namespace {
 // Field 1 holds three characters that are never compared, then the reference.
 constexpr std::size_t kReferenceStart = 3;
 // A site line closes field 7 with a separator.
-constexpr std::ptrdiff_t kSiteSeparators = 7;
+constexpr std::size_t kSiteSeparators = 7;
+
+ReferenceSite ownedSite(const ReferenceSiteView& site) {
+    return {std::string(site.reference), std::string(site.name), std::string(site.number),
+            std::string(site.communeStart), std::string(site.communeEnd)};
+}
+
+// Visits the site lines after the revision line, up to the end of the list or until visit returns
+// false. The revision of line 1 goes to revision when asked for.
+template <class Visit>
+void forEachSite(const std::filesystem::path& listPath, Visit visit,
+                 std::optional<std::string>* revision = nullptr) {
+    bool revisionLine = true;
+    forEachFileLine(listPath, [&](std::string_view line) {
+        if (std::exchange(revisionLine, false)) {
+            if (revision) {
+                *revision = revisionOfLine(line);
+            }
+            return true;
+        }
+        const SiteLine read = readSiteLine(line);
+        if (read.shape == SiteLineShape::EndOfList) {
+            return false;
+        }
+        return read.shape == SiteLineShape::Broken || visit(read.site);
+    });
+}
 
 }  // namespace
+
+SiteLine readSiteLine(std::string_view line) {
+    if (line.empty() || line.front() == ';') {
+        return {SiteLineShape::EndOfList, {}};
+    }
+    // Where each of the first seven separators stands.
+    std::array<std::size_t, kSiteSeparators> separators{};
+    std::size_t found = 0;
+    for (std::size_t pos = line.find(';'); pos != std::string_view::npos && found < kSiteSeparators;
+         pos = line.find(';', pos + 1)) {
+        separators[found++] = pos;
+    }
+    if (found < kSiteSeparators || separators[0] < kReferenceStart) {
+        return {SiteLineShape::Broken, {}};
+    }
+    const auto field = [&](std::size_t number) {  // fields 2 to 7
+        const std::size_t start = separators[number - 2] + 1;
+        return line.substr(start, separators[number - 1] - start);
+    };
+    return {SiteLineShape::Site,
+            {line.substr(kReferenceStart, separators[0] - kReferenceStart), field(2), field(4),
+             field(6), field(7)}};
+}
+
+std::optional<std::string> revisionOfLine(std::string_view firstLine) {
+    const std::size_t end = firstLine.find(';');
+    if (end == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return std::string(firstLine.substr(0, end));
+}
+
+ReferenceList::ReferenceList(std::optional<std::string> revision, std::vector<ReferenceSite> sites)
+    : revision_(std::move(revision)), sites_(std::move(sites)) {
+    firstSiteOf_.reserve(sites_.size());
+    for (std::size_t i = 0; i < sites_.size(); ++i) {
+        firstSiteOf_.try_emplace(sites_[i].reference, i);  // the first line of a reference wins
+    }
+}
+
+const ReferenceSite* ReferenceList::find(std::string_view reference) const {
+    const auto found = firstSiteOf_.find(std::string(reference));
+    return found == firstSiteOf_.end() ? nullptr : &sites_[found->second];
+}
+
+ReferenceList readReferenceList(const std::filesystem::path& listPath) {
+    std::optional<std::string> revision;
+    std::vector<ReferenceSite> sites;
+    forEachSite(
+        listPath,
+        [&](const ReferenceSiteView& site) {
+            sites.push_back(ownedSite(site));
+            return true;
+        },
+        &revision);
+    return ReferenceList(std::move(revision), std::move(sites));
+}
+
+std::optional<std::string> readRevision(const std::filesystem::path& listPath) {
+    std::optional<std::string> revision;
+    forEachFileLine(listPath, [&](std::string_view line) {
+        revision = revisionOfLine(line);
+        return false;
+    });
+    return revision;
+}
 
 std::string Cherche_Nom_Patrimoine(const std::filesystem::path& listPath,
                                    std::string_view reference) {
     std::string name;
-    bool revisionLine = true;
-    forEachFileLine(listPath, [&](std::string_view line) {
-        if (std::exchange(revisionLine, false)) {
+    forEachSite(listPath, [&](const ReferenceSiteView& site) {
+        if (site.reference != reference) {
             return true;
         }
-        const std::size_t fieldEnd = line.find(';');
-        if (fieldEnd == 0 || line.empty()) {
-            return false;  // an empty field 1 ends the list
-        }
-        if (fieldEnd == std::string_view::npos || fieldEnd < kReferenceStart ||
-            std::count(line.begin(), line.end(), ';') < kSiteSeparators) {
-            return true;  // not shaped as a site line: never a match
-        }
-        if (line.substr(kReferenceStart, fieldEnd - kReferenceStart) != reference) {
-            return true;
-        }
-        const std::size_t nameEnd = line.find(';', fieldEnd + 1);
-        name = line.substr(fieldEnd + 1, nameEnd - fieldEnd - 1);
+        name = site.name;
         return false;
     });
     return name;

@@ -10,7 +10,8 @@ namespace {
 
 std::string qso(std::string_view reference, std::string_view date, std::string_view band) {
     return formatLogLine({"F4ABC", "89", "", std::string(reference), std::string(date), "10:00",
-                          "SSB", std::string(band), "59", "59", "", false});
+                          "SSB", std::string(band), "59", "59", "", false})
+        .value();
 }
 
 TEST(DejaContacteTest, FirstLineWithTheSameReferenceAndBand) {
@@ -113,7 +114,39 @@ TEST_F(ReferenceListTest, NameOfTheFirstSiteWithExactlyThatReference) {
     }
 }
 
+TEST_F(ReferenceListTest, ReadOnceItAnswersAsTheLookupDoes) {
+    const ReferenceList list = readReferenceList(list_);
+    EXPECT_EQ(list.revision(), "PC-89999");
+    ASSERT_EQ(list.sites().size(), 5u);  // the broken lines and those after the end are left out
+    EXPECT_EQ(list.sites()[0], (ReferenceSite{"89001",
+                                              "Ch\xE2teau de Gu\xE9"
+                                              "delon",
+                                              "1", "Treigny", "Yonne"}));
+    EXPECT_EQ(list.sites()[4].reference, "89003");
+    for (const char* reference :
+         {"89001", "89002", "89003", "2a005", "2A005", "89001 ", "89999", "89004", "89007", ""}) {
+        const ReferenceSite* site = list.find(reference);
+        EXPECT_EQ(site ? site->name : "", Cherche_Nom_Patrimoine(list_, reference)) << reference;
+    }
+    EXPECT_EQ(list.find("89001"), &list.sites()[0]);
+}
+
+TEST(ReferenceListShapeTest, RevisionAndSiteLines) {
+    EXPECT_EQ(revisionOfLine("Rev 001 01/01/24;;x"), "Rev 001 01/01/24");
+    EXPECT_EQ(revisionOfLine(";"), "");
+    EXPECT_EQ(revisionOfLine("<html>"), std::nullopt);
+    EXPECT_EQ(readSiteLine("PC-89001;Nom;x;12;x;;;").site,
+              (ReferenceSiteView{"89001", "Nom", "12", "", ""}));
+    EXPECT_EQ(readSiteLine("PC-;Nom;x;12;x;a;b;").site.reference, "");
+    EXPECT_EQ(readSiteLine(";PC-89001;Nom;x;12;x;a;b;").shape, SiteLineShape::EndOfList);
+    EXPECT_EQ(readSiteLine("").shape, SiteLineShape::EndOfList);
+    EXPECT_EQ(readSiteLine("PC;Nom;x;12;x;a;b;").shape, SiteLineShape::Broken);
+    EXPECT_EQ(readSiteLine("PC-89001;Nom;x;12;x;a;b").shape, SiteLineShape::Broken);
+}
+
 TEST_F(ReferenceListTest, MissingEmptyOrGarbageListGivesNoName) {
+    EXPECT_EQ(readReferenceList(folder_ / "none.csv").revision(), std::nullopt);
+    EXPECT_TRUE(readReferenceList(folder_ / "none.csv").sites().empty());
     EXPECT_EQ(Cherche_Nom_Patrimoine(folder_ / "none.csv", "89001"), "");
     test::writeFile(list_, "");
     EXPECT_EQ(Cherche_Nom_Patrimoine(list_, "89001"), "");
