@@ -1,10 +1,12 @@
 # The two commands of the README: `make run` and `make test`. Both install missing packages first.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
+# `make install` puts the program, its menu entry and icon under PREFIX.
+PREFIX ?= /usr/local
 # Rebuilds after a change or in another checkout reuse what was already compiled.
 CCACHE ?= $(shell command -v ccache)
 
-.PHONY: deps configure build run test bench format clean
+.PHONY: deps configure build run test install package bench format clean
 
 deps:
 	@scripts/install-deps
@@ -22,6 +24,13 @@ run: build
 test: build
 	@mkdir -p $(BUILD_DIR)/screenshots
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --timeout 300
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX) --strip
+
+# The Debian package, orv-pc_VERSION_ARCH.deb in the build folder.
+package: build
+	@cd $(BUILD_DIR) && cpack
 
 bench: build
 	@for b in $$(find $(BUILD_DIR)/bench -maxdepth 1 -type f -executable -name 'bench_*' | sort); do \
