@@ -21,9 +21,10 @@ build: configure
 run: build
 	$(BUILD_DIR)/orv_pc
 
+# Unit and widget tests run side by side; the end-to-end tests (RUN_SERIAL) one at a time.
 test: build
 	@mkdir -p $(BUILD_DIR)/screenshots
-	ctest --test-dir $(BUILD_DIR) --output-on-failure --timeout 300
+	ctest --test-dir $(BUILD_DIR) --output-on-failure --timeout 300 -j $(shell nproc)
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX) --strip

@@ -65,8 +65,8 @@ void pressEnter(QWidget* field) {
 class Desk {
 public:
     Desk() : log_(bench::logContent(kLogLines, kCorrespondents)), firstNames_(firstNames()) {
-        desk_.clock().utc = {2026, 12, 7, 9, 5, 7};
-        desk_.clock().local = desk_.clock().utc;
+        desk_.clock.utc = {2026, 12, 7, 9, 5, 7};
+        desk_.clock.local = desk_.clock.utc;
         bench::writeFile(desk_.dataFile("Liste_PC.csv"), referenceList());
         putBackFiles();
         desk_.keptWindow();
@@ -113,7 +113,7 @@ public:
     bool operatorOnlyAsked() const { return desk_.undisturbed(); }
 
 private:
-    bench::WindowDesk& desk_ = bench::windowDesk();
+    bench::BenchDesk& desk_ = bench::windowDesk();
     std::string log_;
     std::string firstNames_;
 };

@@ -36,7 +36,7 @@ void BM_Charge_Log(benchmark::State& state) {
     bench::writeFile(bench::windowDesk().logFile(), bench::logContent(int(state.range(0))));
     const std::unique_ptr<MainWindow> window = bench::windowDesk().startedWindow();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(window->Charge_Log());
+        benchmark::DoNotOptimize(window->log().Charge_Log());
     }
 }
 BENCHMARK(BM_Charge_Log)->Arg(9'999)->Arg(99'999)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -46,12 +46,12 @@ constexpr int kRewriteLines = 9'999;
 // One rewrite end to end (read, scratch write, fsync, rename, reload, last row selected), the log
 // put back as it was between iterations.
 void measureRewrite(benchmark::State& state,
-                    const std::function<WriteOutcome(MainWindow&)>& rewrite) {
+                    const std::function<WriteOutcome(LogService&)>& rewrite) {
     const std::string content = bench::logContent(kRewriteLines);
     bench::writeFile(bench::windowDesk().logFile(), content);
     const std::unique_ptr<MainWindow> window = bench::windowDesk().startedWindow();
     for (auto _ : state) {
-        if (rewrite(*window) != WriteOutcome::Written) {
+        if (rewrite(window->log()) != WriteOutcome::Written) {
             state.SkipWithError("the rewrite failed");
             break;
         }
@@ -63,26 +63,27 @@ void measureRewrite(benchmark::State& state,
 
 void BM_Ajoute_Ligne(benchmark::State& state) {
     const std::string newLine = bench::qsoLine(kRewriteLines);
-    measureRewrite(state, [&newLine](MainWindow& m) { return m.Ajoute_Ligne(newLine); });
+    measureRewrite(state, [&newLine](LogService& log) { return log.Ajoute_Ligne(newLine); });
 }
 
 void BM_Insere_Ligne(benchmark::State& state) {
     // Dated like the QSOs in the middle of the log, so that half of it is copied after it.
     const std::string newLine = bench::qsoLine(kRewriteLines / 2);
-    measureRewrite(state, [&newLine](MainWindow& m) { return m.Insere_Ligne(newLine); });
+    measureRewrite(state, [&newLine](LogService& log) { return log.Insere_Ligne(newLine); });
 }
 
 void BM_Remplace_Ligne(benchmark::State& state) {
     const std::string oldLine = bench::qsoLine(kRewriteLines / 2);
     std::string newLine = oldLine;
     newLine.back() = newLine.back() == '*' ? ' ' : '*';
-    measureRewrite(
-        state, [&newLine, &oldLine](MainWindow& m) { return m.Remplace_Ligne(newLine, oldLine); });
+    measureRewrite(state, [&newLine, &oldLine](LogService& log) {
+        return log.Remplace_Ligne(newLine, oldLine);
+    });
 }
 
 void BM_Supprime_Ligne(benchmark::State& state) {
     const std::string line = bench::qsoLine(kRewriteLines / 2);
-    measureRewrite(state, [&line](MainWindow& m) { return m.Supprime_Ligne(line); });
+    measureRewrite(state, [&line](LogService& log) { return log.Supprime_Ligne(line); });
 }
 
 BENCHMARK(BM_Ajoute_Ligne)->Unit(benchmark::kMillisecond)->UseRealTime();

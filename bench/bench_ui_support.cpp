@@ -3,48 +3,36 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QSettings>
 #include <QWindow>
 #include <stdexcept>
 
 #include "model/log_line.h"
-#include "platform/settings_keys.h"
 #include "ui/application_setup.h"
 
 namespace orv::bench {
 namespace {
 
-std::unique_ptr<WindowDesk>& runDesk() {
-    static std::unique_ptr<WindowDesk> desk;
+std::unique_ptr<BenchDesk>& runDesk() {
+    static std::unique_ptr<BenchDesk> desk;
     return desk;
 }
 
 }  // namespace
 
-WindowDesk::WindowDesk()
-    : services_{settings_, messages_, clock_, programEnd_, folder_.path() / "data"} {
-    std::filesystem::create_directories(services_.dataFolder);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                       QString::fromStdString(folder_.path() / "config"));
-    settings_.setValue(settings::kApplication, settings::kGlobalSection, settings::kStationKey,
-                       QString::fromLatin1(kStation.data(), qsizetype(kStation.size())));
+BenchDesk::BenchDesk() {
+    chooseStation(std::string(kStation));
 }
 
-std::filesystem::path WindowDesk::logFile() const {
-    return logPath(services_.dataFolder, kStation);
+std::filesystem::path BenchDesk::logFile() const {
+    return logPath(dataFolder(), kStation);
 }
 
-std::filesystem::path WindowDesk::dataFile(std::string_view name) const {
-    return services_.dataFolder / name;
+bool BenchDesk::undisturbed() const {
+    return messages.messages.isEmpty() && !programEnd.ending();
 }
 
-bool WindowDesk::undisturbed() const {
-    return messages_.messages.isEmpty() && !programEnd_.ending();
-}
-
-std::unique_ptr<MainWindow> WindowDesk::startedWindow() {
-    auto window = std::make_unique<MainWindow>(services_);
-    window->startUp();
+std::unique_ptr<MainWindow> BenchDesk::startedWindow() {
+    std::unique_ptr<MainWindow> window = newMainWindow();
     while (window->windowHandle() == nullptr || !window->windowHandle()->isExposed()) {
         QApplication::processEvents();
     }
@@ -55,26 +43,22 @@ std::unique_ptr<MainWindow> WindowDesk::startedWindow() {
     return window;
 }
 
-MainWindow& WindowDesk::keptWindow() {
+MainWindow& BenchDesk::keptWindow() {
     if (!keptWindow_) {
         keptWindow_ = startedWindow();
     }
     return *keptWindow_;
 }
 
-WindowDesk& windowDesk() {
+BenchDesk& windowDesk() {
     if (!runDesk()) {
-        runDesk() = std::make_unique<WindowDesk>();
+        runDesk() = std::make_unique<BenchDesk>();
     }
     return *runDesk();
 }
 
 int runWindowBenchmarks(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    setUpApplication(application);
+    const auto application = makeApplication(argc, argv, Display::OffscreenUnlessSet);
     const int result = runBenchmarks(argc, argv);
     runDesk().reset();
     return result;

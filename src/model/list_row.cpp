@@ -50,16 +50,4 @@ std::string makeListRow(std::size_t number, std::string_view logLine) {
     return row;
 }
 
-std::string logLineOfRow(std::string_view row) {
-    std::string line;
-    line.reserve(kLogLineLength);
-    for (std::size_t i = 0; i < kRowPieces.size(); ++i) {
-        if (i > 0) {
-            line += ' ';
-        }
-        line += readField(row, kRowPieces[i].rowColumns);
-    }
-    return line;
-}
-
 }  // namespace orv

@@ -43,8 +43,4 @@ std::string rowNumberPiece(std::size_t number);
 // pieces are empty; the separators are always there.
 std::string makeListRow(std::size_t number, std::string_view logLine);
 
-// The log line a row was made from: its pieces (untrimmed) joined by single blanks. For a row of a
-// well-formed line this is exactly that 107-character line.
-std::string logLineOfRow(std::string_view row);
-
 }  // namespace orv

@@ -1,7 +1,11 @@
 #pragma once
-// The system clock, read in UTC and in local time.
+// The system clock, read in UTC and in local time, and its one-second beat.
+
+#include <functional>
 
 #include "entry/date_time.h"
+
+class QTimer;
 
 namespace orv {
 
@@ -10,6 +14,8 @@ public:
     virtual ~Clock() = default;
     virtual ClockReading utcNow() const = 0;
     virtual ClockReading localNow() const = 0;
+    // Runs beat at every tick of the window's one-second timer from now on.
+    virtual void startTicking(QTimer& timer, std::function<void()> beat) = 0;
 };
 
 }  // namespace orv

@@ -1,6 +1,7 @@
 #include "platform/system_clock.h"
 
 #include <QDateTime>
+#include <QTimer>
 
 namespace orv {
 
@@ -20,6 +21,11 @@ ClockReading SystemClock::utcNow() const {
 
 ClockReading SystemClock::localNow() const {
     return readingOf(QDateTime::currentDateTime());
+}
+
+void SystemClock::startTicking(QTimer& timer, std::function<void()> beat) {
+    QObject::connect(&timer, &QTimer::timeout, &timer, std::move(beat));
+    timer.start();
 }
 
 }  // namespace orv

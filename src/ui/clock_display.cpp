@@ -7,20 +7,18 @@
 
 namespace orv {
 
-ClockDisplay::ClockDisplay(const Clock& clock, QTimer* timer, QLabel* utcClock, QLabel* localClock,
+ClockDisplay::ClockDisplay(Clock& clock, QTimer* timer, QLabel* utcClock, QLabel* localClock,
                            QLabel* utcDate)
     : QObject(timer),
       clock_(clock),
       timer_(timer),
       utcClock_(utcClock),
       localClock_(localClock),
-      utcDate_(utcDate) {
-    connect(timer_, &QTimer::timeout, this, &ClockDisplay::refresh);
-}
+      utcDate_(utcDate) {}
 
 void ClockDisplay::start() {
     refresh();
-    timer_->start();
+    clock_.startTicking(*timer_, [this] { refresh(); });
 }
 
 void ClockDisplay::refresh() {

@@ -12,7 +12,7 @@ namespace orv {
 
 class ClockDisplay final : public QObject {
 public:
-    ClockDisplay(const Clock& clock, QTimer* timer, QLabel* utcClock, QLabel* localClock,
+    ClockDisplay(Clock& clock, QTimer* timer, QLabel* utcClock, QLabel* localClock,
                  QLabel* utcDate);
 
     // Starts the one-second refresh, showing the time at once rather than a second later.
@@ -20,7 +20,7 @@ public:
     void refresh();
 
 private:
-    const Clock& clock_;
+    Clock& clock_;
     QTimer* timer_;
     QLabel* utcClock_;
     QLabel* localClock_;

@@ -23,9 +23,8 @@ void lowerCaseText(QLineEdit* field) {
 
 }  // namespace
 
-EntryChain::EntryChain(MainWidgets& widgets, ProgramState& state, Services& services,
-                       LogOperations& operations)
-    : w_(widgets), state_(state), services_(services), operations_(operations) {
+EntryChain::EntryChain(MainWidgets& widgets, WindowContext& context, EntryOperations& entry)
+    : w_(widgets), context_(context), state_(context.state), entry_(entry) {
     w_.Ind_A->beforeKey = [this](const QKeyEvent& event) { return onCallsignKey(event); };
     hookCapitalField(w_.Prenom_A, EntryField::Prenom_A, w_.Ref_A);
     hookEnterOnly(w_.Ref_A, [this] { onReferenceEnter(); });
@@ -38,7 +37,8 @@ EntryChain::EntryChain(MainWidgets& widgets, ProgramState& state, Services& serv
     hookListField(
         w_.Mode_A, EntryField::Mode_A, [this] { accept(w_.Mode_A, w_.RST_A); },
         [this](int index) {
-            StationSettings(services_.settings, state_.stationCallsign).saveModeIndex(index);
+            StationSettings(context_.services.settings, state_.stationCallsign)
+                .saveModeIndex(index);
         });
     hookListField(
         w_.Bande_A, EntryField::Bande_A,
@@ -48,7 +48,8 @@ EntryChain::EntryChain(MainWidgets& widgets, ProgramState& state, Services& serv
             w_.Ind_A->setFocus();
         },
         [this](int index) {
-            StationSettings(services_.settings, state_.stationCallsign).saveBandIndex(index);
+            StationSettings(context_.services.settings, state_.stationCallsign)
+                .saveBandIndex(index);
         });
     w_.QSL_A->beforeKey = [this](const QKeyEvent& event) { return onQslKey(event); };
 }
@@ -102,7 +103,7 @@ void EntryChain::hookListField(EntryComboBox* field, EntryField check,
 KeyAction EntryChain::onCallsignKey(const QKeyEvent& event) {
     if (!state_.hasStation()) {
         if (!event.text().isEmpty()) {
-            services_.messages.inform(w_.Ind_A->window(), fromUtf8(msg::kNoStationYet));
+            context_.services.messages.inform(w_.Ind_A->window(), fromUtf8(msg::kNoStationYet));
         }
         return KeyAction::pass();
     }
@@ -128,7 +129,7 @@ bool EntryChain::refused(EntryField field, const QString& text) {
     if (!message) {
         return false;
     }
-    services_.messages.inform(w_.Ind_A->window(), fromUtf8(*message));
+    context_.services.messages.inform(w_.Ind_A->window(), fromUtf8(*message));
     return true;
 }
 
@@ -154,7 +155,7 @@ void EntryChain::Cherche_Prenom() {
         return;
     }
     const std::optional<FirstNameMatch> match =
-        orv::Cherche_Prenom(services_.dataFolder / kFirstNameFile, cp1252Text(w_.Ind_A->text()));
+        orv::Cherche_Prenom(context_.log.files().firstNames(), cp1252Text(w_.Ind_A->text()));
     if (!match) {
         return;
     }
@@ -176,7 +177,7 @@ void EntryChain::onReferenceEnter() {
         return;
     }
     w_.Rem_A->setText(
-        fromCp1252(Cherche_Nom_Patrimoine(services_.dataFolder / kReferenceListFile, reference)));
+        fromCp1252(Cherche_Nom_Patrimoine(context_.log.files().referenceList(), reference)));
     w_.Dpt_A->setText(fromCp1252(std::string_view(reference).substr(0, 2)));
     moveToDateOrMode();
     w_.Rem_A->end(false);
@@ -184,21 +185,21 @@ void EntryChain::onReferenceEnter() {
 
 bool EntryChain::refusedAsAlreadyContacted(const std::string& reference) {
     const std::optional<EarlierContact> earlier =
-        Deja_Contacte(logPath(services_.dataFolder, state_.stationCallsign), reference,
-                      cp1252Text(w_.Bande_A->currentText()));
+        Deja_Contacte(context_.log.files().log(), reference, cp1252Text(w_.Bande_A->currentText()));
     if (!earlier) {
         return false;
     }
-    services_.messages.inform(w_.Ind_A->window(), fromUtf8(alreadyContactedMessage(
-                                                      reference, earlier->date, earlier->band)));
+    context_.services.messages.inform(
+        w_.Ind_A->window(),
+        fromUtf8(alreadyContactedMessage(reference, earlier->date, earlier->band)));
     w_.Ref_A->clear();
-    operations_.Init_Saisie();
+    entry_.Init_Saisie();
     return true;
 }
 
 void EntryChain::moveToDateOrMode() {
     setFieldColour(w_.Ref_A, kLightYellow);
-    if (usesAutomaticDate(operations_.automaticDate(), state_.insertFlag, state_.editFlag)) {
+    if (usesAutomaticDate(entry_.automaticDate(), state_.insertFlag, state_.editFlag)) {
         // The date and time of the last clock tick, not a fresh reading.
         readyField(w_.Mode_A);
         w_.Date_A->setText(w_.Label33->text());

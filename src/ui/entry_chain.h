@@ -7,17 +7,15 @@
 #include <functional>
 
 #include "entry/field_checks.h"
-#include "ui/log_operations.h"
+#include "ui/entry_operations.h"
 #include "ui/main_widgets.h"
-#include "ui/program_state.h"
-#include "ui/services.h"
+#include "ui/window_context.h"
 
 namespace orv {
 
 class EntryChain final : public QObject {
 public:
-    EntryChain(MainWidgets& widgets, ProgramState& state, Services& services,
-               LogOperations& operations);
+    EntryChain(MainWidgets& widgets, WindowContext& context, EntryOperations& entry);
 
 private:
     // A field whose letters are typed as capitals and whose Enter, once the check passes, moves
@@ -43,9 +41,9 @@ private:
     void Cherche_Prenom();
 
     MainWidgets& w_;
+    WindowContext& context_;
     ProgramState& state_;
-    Services& services_;
-    LogOperations& operations_;
+    EntryOperations& entry_;
 };
 
 }  // namespace orv

@@ -10,6 +10,7 @@
 #include "entry/station_rules.h"
 #include "ui/station_settings.h"
 #include "ui/text_codec.h"
+#include "ui/widget_kit.h"
 #include "ui/window_placement.h"
 
 namespace orv {
@@ -30,21 +31,6 @@ const QString kNextStart =
 const QString kInitialise = QStringLiteral("Initialiser");
 const QString kQuit = QStringLiteral("Quitter");
 
-QLabel* namedLabel(const char* name, const QString& text) {
-    auto* label = new QLabel(text);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-QPushButton* namedButton(const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(QString::fromLatin1(name));
-    // Enter presses the button that has the focus.
-    button->setAutoDefault(true);
-    return button;
-}
-
 // Two labels side by side, as one line of the dialog.
 QHBoxLayout* lineOf(QLabel* first, QLabel* second) {
     auto* line = new QHBoxLayout;
@@ -63,8 +49,7 @@ ErrorDialog::ErrorDialog(Services& services, const ProgramState& state, QWidget*
     setWindowTitle(kTitle);
     setModal(true);
 
-    auto* frame1 = new QGroupBox;
-    frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* frame1 = named<QGroupBox>("Frame1");
     auto* headline = namedLabel("Label2", kHeadline);
     QFont big = headline->font();
     big.setBold(true);
@@ -74,8 +59,7 @@ ErrorDialog::ErrorDialog(Services& services, const ProgramState& state, QWidget*
 
     const QString callsign = fromCp1252(state.stationCallsign);
     Err_Departement_ = namedLabel("Err_Departement", QString());
-    auto* frame2 = new QGroupBox;
-    frame2->setObjectName(QStringLiteral("Frame2"));
+    auto* frame2 = named<QGroupBox>("Frame2");
     auto* lines = new QVBoxLayout(frame2);
     lines->addLayout(
         lineOf(namedLabel("Label3", kFoundCallsign), namedLabel("Indi_Station", callsign)));

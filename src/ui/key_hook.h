@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <functional>
 
 namespace orv {
@@ -51,6 +52,8 @@ protected:
 
 using EntryLineEdit = KeyHooked<QLineEdit>;
 using EntryCheckBox = KeyHooked<QCheckBox>;
+// The main list, whose arrow keys choose a QSO as a click does.
+using LogListView = KeyHooked<QListView>;
 
 // A drop-down list in which text can also be typed: the typed text is never added to the list and
 // never completed, so the field holds exactly what was typed.

@@ -4,11 +4,9 @@
 
 #include "entry/commit.h"
 #include "entry/entry_messages.h"
-#include "entry/modified_line.h"
 #include "entry/row_fields.h"
 #include "model/contact_memory.h"
 #include "model/cp1252.h"
-#include "model/list_row.h"
 #include "ui/entry_fields.h"
 #include "ui/field_colours.h"
 #include "ui/file_error_text.h"
@@ -17,21 +15,38 @@
 #include "ui/text_codec.h"
 
 namespace orv {
+namespace {
 
-LogActions::LogActions(MainWidgets& widgets, const LogListModel& rows, ProgramState& state,
-                       Services& services, LogOperations& operations)
-    : w_(widgets), rows_(rows), state_(state), services_(services), operations_(operations) {
-    QListView* list = w_.Liste_PC;
+// The keys with which the operator moves through the list on purpose.
+bool isListMoveKey(const QKeyEvent& event) {
+    switch (event.key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+LogActions::LogActions(MainWidgets& widgets, const LogListModel& rows, WindowContext& context,
+                       EntryOperations& entry)
+    : w_(widgets), rows_(rows), context_(context), state_(context.state), entry_(entry) {
+    LogListView* list = w_.Liste_PC;
     connect(list, &QListView::clicked, this,
             [this](const QModelIndex& index) { onRowClicked(index.row()); });
-    // Moving through the list with the keyboard shows each QSO as a click would.
-    connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                if (!selectingByProgram_ && current.isValid()) {
-                    onRowClicked(current.row());
-                }
-            });
+    list->afterKey = [this, list](const QKeyEvent& event) {
+        if (isListMoveKey(event) && list->currentIndex().isValid()) {
+            onRowClicked(list->currentIndex().row());
+        }
+    };
     list->viewport()->installEventFilter(this);
+    connect(&context_.log, &LogService::rewritten, this, &LogActions::selectLastRow);
     connect(w_.Annule_Saisie, &QPushButton::clicked, this, &LogActions::onDelete);
     connect(w_.Ajout_QSO, &QPushButton::clicked, this, &LogActions::onInsert);
     connect(w_.Valide_A, &QPushButton::clicked, this, &LogActions::onCommit);
@@ -47,15 +62,16 @@ bool LogActions::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void LogActions::selectLastRow() {
-    const int last = rows_.count() - 1;
-    if (last < 0) {
+void LogActions::selectRow(int row) {
+    if (row < 0 || row >= rows_.count()) {
         return;
     }
-    selectingByProgram_ = true;
-    w_.Liste_PC->setCurrentIndex(rows_.index(last));
-    selectingByProgram_ = false;
-    onRowClicked(last);
+    w_.Liste_PC->setCurrentIndex(rows_.index(row));
+    onRowClicked(row);
+}
+
+void LogActions::selectLastRow() {
+    selectRow(rows_.count() - 1);
 }
 
 void LogActions::onRowClicked(int row) {
@@ -63,6 +79,7 @@ void LogActions::onRowClicked(int row) {
         return;
     }
     state_.selectedLogLine = rows_.row(row);
+    state_.selectedFileLine = rows_.line(row);
     w_.Annule_Saisie->setEnabled(true);
     showRecord(w_, recordOfRow(state_.selectedLogLine));
     w_.Ind_A->setEnabled(false);
@@ -73,7 +90,7 @@ void LogActions::onListDoubleClicked() {
         return;
     }
     if (state_.selectedLogLine.empty()) {
-        services_.messages.inform(w_.Liste_PC->window(), fromUtf8(msg::kClickToEdit));
+        context_.services.messages.inform(w_.Liste_PC->window(), fromUtf8(msg::kClickToEdit));
         return;
     }
     state_.listLockFlag = true;
@@ -90,17 +107,17 @@ void LogActions::onListDoubleClicked() {
 }
 
 void LogActions::onDelete() {
+    QWidget* window = w_.Liste_PC->window();
     if (state_.selectedLogLine.empty()) {
-        services_.messages.inform(w_.Liste_PC->window(), fromUtf8(msg::kClickToDelete));
+        context_.services.messages.inform(window, fromUtf8(msg::kClickToDelete));
         return;
     }
-    const std::string line = logLineOfRow(state_.selectedLogLine);
-    if (services_.messages.ask(w_.Liste_PC->window(), fromUtf8(msg::kConfirmDelete)) &&
-        operations_.Supprime_Ligne(line) == WriteOutcome::Ending) {
+    if (context_.services.messages.ask(window, fromUtf8(msg::kConfirmDelete)) &&
+        context_.log.Supprime_Ligne(state_.selectedFileLine) == WriteOutcome::Ending) {
         return;
     }
     w_.Annule_Saisie->setEnabled(false);
-    operations_.Init_Saisie();
+    entry_.Init_Saisie();
 }
 
 void LogActions::onInsert() {
@@ -116,7 +133,7 @@ bool LogActions::refusedForTheLog(const LogRecord& record) {
     if (!refusal) {
         return false;
     }
-    services_.messages.inform(w_.Liste_PC->window(), fromUtf8(refusal->message));
+    context_.services.messages.inform(w_.Liste_PC->window(), fromUtf8(refusal->message));
     QWidget* field = fieldWidget(w_, refusal->field);
     readyField(field);
     field->setFocus();
@@ -124,16 +141,15 @@ bool LogActions::refusedForTheLog(const LogRecord& record) {
 }
 
 WriteOutcome LogActions::writeCommitted(const std::string& line) {
-    switch (chooseRewrite(state_.editFlag, operations_.automaticDate(), state_.insertFlag)) {
+    switch (chooseRewrite(state_.editFlag, entry_.automaticDate(), state_.insertFlag)) {
         case RewriteChoice::Replace:
-            return operations_.Remplace_Ligne(line,
-                                              lineReplacedByModification(state_.selectedLogLine));
+            return context_.log.Remplace_Ligne(line, state_.selectedFileLine);
         case RewriteChoice::Append:
-            return operations_.Ajoute_Ligne(line);
+            return context_.log.Ajoute_Ligne(line);
         case RewriteChoice::Insert:
             break;
     }
-    return operations_.Insere_Ligne(line);
+    return context_.log.Insere_Ligne(line);
 }
 
 void LogActions::onCommit() {
@@ -142,14 +158,14 @@ void LogActions::onCommit() {
         return;
     }
     QWidget* window = w_.Liste_PC->window();
-    if (services_.messages.ask(window, fromUtf8(msg::kConfirmCommit))) {
+    if (context_.services.messages.ask(window, fromUtf8(msg::kConfirmCommit))) {
         record.firstName = toUpperCp1252(record.firstName);
         w_.Prenom_A->setText(fromCp1252(record.firstName));
         const std::error_code memoryError =
-            Maj_Prenom(services_.dataFolder / kFirstNameFile,
+            Maj_Prenom(context_.log.files().firstNames(),
                        firstNameKey(record.callsign, record.departement, record.firstName));
         if (memoryError) {
-            services_.messages.inform(
+            context_.services.messages.inform(
                 window, main_text::kFirstNamesNotWritten.arg(fileErrorText(memoryError)));
         }
         record.siteName = siteNameAfterCommit(record.siteName);
@@ -176,7 +192,7 @@ void LogActions::returnToNewQso() {
         restField(field);
     }
     // With the manual date, the date of the last QSO stays, ready for the next one.
-    if (operations_.automaticDate()) {
+    if (entry_.automaticDate()) {
         w_.Date_A->clear();
     }
     restField(w_.Date_A);
@@ -192,7 +208,7 @@ void LogActions::returnToNewQso() {
     w_.QSL_A->setEnabled(false);
     readyField(w_.Ind_A);
     w_.Ind_A->setFocus();
-    operations_.restoreBandAndMode();
+    entry_.restoreBandAndMode();
 }
 
 }  // namespace orv

@@ -1,15 +1,15 @@
 #pragma once
-// The actions on logged QSOs: a click on the list shows a QSO, a double click opens it for
-// modification, "Supprimer un QSO" removes it, "Inserer un QSO" starts a QSO placed by its date,
-// and "Valider le QSO" commits what the entry fields hold.
+// The actions on logged QSOs: a click on the list (or a move with its arrow keys) shows a QSO, a
+// double click opens it for modification, "Supprimer un QSO" removes it, "Inserer un QSO" starts a
+// QSO placed by its date, and "Valider le QSO" commits what the entry fields hold. Only the
+// operator chooses a QSO: a reload of the list or the focus coming to it chooses none.
 
 #include <QObject>
 
 #include "model/log_line.h"
-#include "ui/log_operations.h"
+#include "ui/entry_operations.h"
 #include "ui/main_widgets.h"
-#include "ui/program_state.h"
-#include "ui/services.h"
+#include "ui/window_context.h"
 
 namespace orv {
 
@@ -17,10 +17,11 @@ class LogListModel;
 
 class LogActions final : public QObject {
 public:
-    LogActions(MainWidgets& widgets, const LogListModel& rows, ProgramState& state,
-               Services& services, LogOperations& operations);
+    LogActions(MainWidgets& widgets, const LogListModel& rows, WindowContext& context,
+               EntryOperations& entry);
 
-    // Selects the last row as a click on it would (nothing when the list is empty).
+    // Selects a row as a click on it would (nothing for a row that is not in the list).
+    void selectRow(int row);
     void selectLastRow();
     void onRowClicked(int row);
     void onListDoubleClicked();
@@ -38,10 +39,9 @@ private:
 
     MainWidgets& w_;
     const LogListModel& rows_;
+    WindowContext& context_;
     ProgramState& state_;
-    Services& services_;
-    LogOperations& operations_;
-    bool selectingByProgram_ = false;
+    EntryOperations& entry_;
 };
 
 }  // namespace orv

@@ -1,22 +1,27 @@
 #include "ui/log_list_model.h"
 
 #include "model/list_row.h"
+#include "ui/log_service.h"
 #include "ui/text_codec.h"
 
 namespace orv {
 
-void LogListModel::setLines(std::vector<std::string> lines) {
-    beginResetModel();
-    lines_ = std::move(lines);
-    endResetModel();
-}
-
-void LogListModel::clear() {
-    setLines({});
+LogListModel::LogListModel(const LogService& log, QObject* parent)
+    : QAbstractListModel(parent), log_(log) {
+    connect(&log, &LogService::aboutToChange, this, [this] { beginResetModel(); });
+    connect(&log, &LogService::changed, this, [this] { endResetModel(); });
 }
 
 std::string LogListModel::row(int index) const {
-    return makeListRow(std::size_t(index) + 1, lines_[std::size_t(index)]);
+    return makeListRow(std::size_t(index) + 1, line(index));
+}
+
+const std::string& LogListModel::line(int index) const {
+    return log_.lines()[std::size_t(index)];
+}
+
+int LogListModel::count() const {
+    return int(log_.lines().size());
 }
 
 int LogListModel::rowCount(const QModelIndex& parent) const {

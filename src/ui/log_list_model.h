@@ -1,33 +1,32 @@
 #pragma once
-// The rows of the main list. The model keeps the log lines as read and lays out a row (numbered,
-// re-spaced) only when it is shown or clicked, so that a log of 99,999 QSOs loads and scrolls at
-// once.
+// The rows of the main list: a view of the station's log as last loaded. A row is laid out
+// (numbered, re-spaced) only when it is shown or clicked, so that a log of 99,999 QSOs loads and
+// scrolls at once.
 
 #include <QAbstractListModel>
 #include <string>
-#include <vector>
 
 namespace orv {
+
+class LogService;
 
 class LogListModel final : public QAbstractListModel {
     Q_OBJECT
 
 public:
-    using QAbstractListModel::QAbstractListModel;
-
-    // One row per log line, in file order.
-    void setLines(std::vector<std::string> lines);
-    void clear();
+    explicit LogListModel(const LogService& log, QObject* parent = nullptr);
 
     // The row of the list at index (from 0), as the list shows it.
     std::string row(int index) const;
-    int count() const { return int(lines_.size()); }
+    // The log line it was made from, as the file held it.
+    const std::string& line(int index) const;
+    int count() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    std::vector<std::string> lines_;
+    const LogService& log_;
 };
 
 }  // namespace orv

@@ -64,16 +64,12 @@ inline const QString kDateDesign = QStringLiteral("02/02/08");
 
 namespace orv::main_text {
 
-// Loading and writing the log.
+// Loading the log, and the first-name memory written at each commit.
 inline const QString kLoadError = QStringLiteral("Erreur N° ");
 inline const QString kMissingLogSuffix = QStringLiteral("_PC.log");
 inline const QString kTooManyLines = QStringLiteral(
     "Le fichier %1_PC.log contient plus de 99999 lignes : ORV_PC ne peut pas "
     "l'afficher. Le fichier n'a pas été modifié.");
-inline const QString kLogFull =
-    QStringLiteral("Le log contient déjà 99999 QSO, le maximum : le QSO n'a pas été enregistré.");
-inline const QString kLogNotWritten =
-    QStringLiteral("Le log n'a pas pu être enregistré (%1) : il n'a pas été modifié.");
 inline const QString kFirstNamesNotWritten =
     QStringLiteral("La liste des prénoms n'a pas pu être mise à jour (%1).");
 

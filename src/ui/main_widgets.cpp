@@ -1,7 +1,5 @@
 #include "ui/main_widgets.h"
 
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMainWindow>
@@ -12,6 +10,7 @@
 #include "ui/cp1252_validator.h"
 #include "ui/field_colours.h"
 #include "ui/main_texts.h"
+#include "ui/widget_kit.h"
 
 // The resources are linked into the ui library, whose initialiser a static link would leave out.
 static void loadResources() {
@@ -24,29 +23,6 @@ namespace {
 
 const QColor kDarkGrey{64, 64, 64};
 const QColor kRed{255, 0, 0};
-
-template <class Widget, class... Args>
-Widget* named(const char* name, Args&&... args) {
-    auto* widget = new Widget(std::forward<Args>(args)...);
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-void setTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
-// The list's fixed-pitch font; where "Terminal" is not installed, the system's fixed-pitch font.
-QFont listFont() {
-    QFont font(QStringLiteral("Terminal"), 9);
-    if (!QFontInfo(font).fixedPitch()) {
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        font.setPointSize(9);
-    }
-    return font;
-}
 
 EntryLineEdit* entryLine(const char* name, bool enabled, const QColor& colour) {
     auto* field = named<EntryLineEdit>(name);
@@ -75,11 +51,11 @@ QWidget* bannerFrame(MainWidgets& w) {
     setTextColour(label, Qt::white);
     w.I_Station = named<QLabel>("I_Station");
     setTextColour(w.I_Station, kRed);
-    QFont bold = w.I_Station->font();
-    bold.setBold(true);
-    bold.setPointSize(bold.pointSize() + 4);
-    w.I_Station->setFont(bold);
-    label->setFont(bold);
+    QFont big = w.I_Station->font();
+    big.setBold(true);
+    big.setPointSize(big.pointSize() + 4);
+    w.I_Station->setFont(big);
+    label->setFont(big);
     auto* layout = new QHBoxLayout(frame);
     layout->addWidget(label);
     layout->addWidget(w.I_Station, 1);
@@ -163,9 +139,7 @@ QWidget* entryFrame(MainWidgets& w) {
 
     w.Mode_Aff = named<QLabel>("Mode_Aff", main_text::kNewQso);
     setTextColour(w.Mode_Aff, kRed);
-    QFont bold = w.Mode_Aff->font();
-    bold.setBold(true);
-    w.Mode_Aff->setFont(bold);
+    setBold(w.Mode_Aff);
     grid->addWidget(named<QLabel>("Label10", main_text::kEntryModeLabel), 0, 7);
     grid->addWidget(w.Mode_Aff, 1, 7);
     grid->setColumnStretch(2, 2);
@@ -177,19 +151,17 @@ QWidget* buttonRow(MainWidgets& w) {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    w.Valide_A = named<QPushButton>("Valide_A", main_text::kCommitButton);
-    w.Efface_A = named<QPushButton>("Efface_A", main_text::kClearButton);
-    w.Annule_Saisie = named<QPushButton>("Annule_Saisie", main_text::kDeleteButton);
-    w.Ajout_QSO = named<QPushButton>("Ajout_QSO", main_text::kInsertButton);
-    w.Rechercher = named<QPushButton>("Rechercher", main_text::kSearchButton);
-    w.Detail_Ref = named<QPushButton>("Detail_Ref", main_text::kDetailButton);
+    w.Valide_A = namedButton("Valide_A", main_text::kCommitButton);
+    w.Efface_A = namedButton("Efface_A", main_text::kClearButton);
+    w.Annule_Saisie = namedButton("Annule_Saisie", main_text::kDeleteButton);
+    w.Ajout_QSO = namedButton("Ajout_QSO", main_text::kInsertButton);
+    w.Rechercher = namedButton("Rechercher", main_text::kSearchButton);
+    w.Detail_Ref = namedButton("Detail_Ref", main_text::kDetailButton);
     w.Valide_A->setEnabled(false);
     w.Annule_Saisie->setEnabled(false);
     w.Annule_Saisie->setToolTip(main_text::kDeleteTip);
     for (QPushButton* button :
          {w.Valide_A, w.Efface_A, w.Annule_Saisie, w.Ajout_QSO, w.Rechercher, w.Detail_Ref}) {
-        // Enter on a focused button presses it, as the operator expects at the end of the chain.
-        button->setAutoDefault(true);
         layout->addWidget(button);
     }
     return row;
@@ -199,10 +171,9 @@ QWidget* listFrame(MainWidgets& w) {
     auto* frame = named<QGroupBox>("L_Communes", main_text::kListHelp);
     frame->setFont(QFont(QStringLiteral("Arial")));
     auto* layout = new QVBoxLayout(frame);
-    w.Label_Liste_PC = named<QLabel>("Label_Liste_PC", main_text::kListHeader);
-    w.Label_Liste_PC->setTextFormat(Qt::PlainText);
-    w.Liste_PC = named<QListView>("Liste_PC");
-    w.Liste_PC->setFont(listFont());
+    w.Label_Liste_PC = namedLabel("Label_Liste_PC", main_text::kListHeader);
+    w.Liste_PC = named<LogListView>("Liste_PC");
+    w.Liste_PC->setFont(fixedPitchFont(QStringLiteral("Terminal"), 9));
     w.Liste_PC->setUniformItemSizes(true);
     w.Liste_PC->setEditTriggers(QAbstractItemView::NoEditTriggers);
     w.Liste_PC->setSelectionMode(QAbstractItemView::SingleSelection);

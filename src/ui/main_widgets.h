@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListView>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
@@ -68,7 +67,7 @@ struct MainWidgets {
     QPushButton* Detail_Ref = nullptr;
 
     QLabel* Label_Liste_PC = nullptr;
-    QListView* Liste_PC = nullptr;
+    LogListView* Liste_PC = nullptr;
     QTimer* Timer1 = nullptr;
 
     MainMenus menus;

@@ -4,13 +4,11 @@
 
 #include "entry/entry_messages.h"
 #include "entry/startup_settings.h"
-#include "model/log_file.h"
 #include "platform/settings_keys.h"
 #include "ui/clock_display.h"
 #include "ui/entry_chain.h"
 #include "ui/error_dialog.h"
 #include "ui/field_colours.h"
-#include "ui/file_error_text.h"
 #include "ui/log_actions.h"
 #include "ui/log_list_model.h"
 #include "ui/main_texts.h"
@@ -21,34 +19,27 @@
 namespace orv {
 
 MainWindow::MainWindow(Services& services, QWidget* parent)
-    : QMainWindow(parent), services_(services), w_(buildMainWidgets(*this)) {
+    : QMainWindow(parent),
+      services_(services),
+      log_(services.dataFolder, state_, services.messages),
+      context_{services, state_, log_, this},
+      w_(buildMainWidgets(*this)) {
     setObjectName(QStringLiteral("Main"));
-    listModel_ = new LogListModel(this);
+    log_.setMessageParent(this);
+    connect(&log_, &LogService::loadFailed, this, &MainWindow::explainLoadFailure);
+    // Charge_Log leaves the callsign field open for the next QSO.
+    connect(&log_, &LogService::changed, this, [this] { w_.Ind_A->setEnabled(true); });
+    listModel_ = new LogListModel(log_, this);
     w_.Liste_PC->setModel(listModel_);
     clock_ = new ClockDisplay(services_.clock, w_.Timer1, w_.Label37, w_.Label34, w_.Label33);
-    logActions_ = std::make_unique<LogActions>(w_, *listModel_, state_, services_, *this);
-    entryChain_ = std::make_unique<EntryChain>(w_, state_, services_, *this);
-    connectMenus();
+    logActions_ = std::make_unique<LogActions>(w_, *listModel_, context_, *this);
+    entryChain_ = std::make_unique<EntryChain>(w_, context_, *this);
+    routes_ = new MainMenuRoutes(w_, context_, *this);
+    connect(w_.Efface_A, &QPushButton::clicked, this, &MainWindow::Init_Saisie);
     resize(1010, 720);
 }
 
 MainWindow::~MainWindow() = default;
-
-void MainWindow::connectMenus() {
-    const MainMenus& m = w_.menus;
-    connect(m.Mnu_Quitter, &QAction::triggered, this,
-            [this] { services_.programEnd.endProgram(); });
-    connect(m.Mnu_Date_Auto, &QAction::triggered, this, [this] { chooseDateMode(true); });
-    connect(m.Mnu_Date_Man, &QAction::triggered, this, [this] { chooseDateMode(false); });
-    connect(m.Mnu_New_Indicatif, &QAction::triggered, this, [this] { openStationWindow(false); });
-    connect(m.Mnu_Apropos, &QAction::triggered, this, [this] {
-        services_.messages.inform(this, main_text::kAboutPrefix + main_text::kRevision +
-                                            "\r\n\r\n" + main_text::kAboutFooter);
-    });
-    connect(m.Mnu_Historique, &QAction::triggered, this,
-            [this] { services_.messages.inform(this, main_text::kVersionHistory.join("\r\n")); });
-    connect(w_.Efface_A, &QPushButton::clicked, this, &MainWindow::Init_Saisie);
-}
 
 void MainWindow::startUp() {
     centreOnScreen(*this);
@@ -56,7 +47,7 @@ void MainWindow::startUp() {
     state_.stationCallsign = storedStationCallsign(services_.settings);
     if (!state_.hasStation()) {
         services_.messages.inform(this, fromUtf8(msg::kFirstInstallation));
-        openStationWindow(true);
+        routes_->openStationWindow(true);
         if (services_.programEnd.ending()) {
             return;
         }
@@ -73,7 +64,7 @@ void MainWindow::startUp() {
     w_.Ind_A->setFocus();
     w_.Mode_Aff->setText(main_text::kNewQso);
     setWindowTitle(main_text::kTitlePrefix + main_text::kRevision);
-    if (state_.hasStation() && !Charge_Log()) {
+    if (state_.hasStation() && !log_.Charge_Log()) {
         return;
     }
     logActions_->selectLastRow();
@@ -114,39 +105,24 @@ void MainWindow::restoreBandAndMode() {
     w_.Mode_A->selectIndex(settings.modeIndex(w_.Mode_A->count()));
 }
 
-void MainWindow::openStationWindow(bool modal) {
-    if (stationWindow_) {
-        stationWindow_->raise();
-        stationWindow_->activateWindow();
-        return;
-    }
-    stationWindow_ = new StationWindow(services_, state_, *this, this);
-    if (modal) {
-        stationWindow_->exec();
-    } else {
-        stationWindow_->show();
-    }
+void MainWindow::selectRow(int row) {
+    logActions_->selectRow(row);
 }
 
-bool MainWindow::Charge_Log() {
-    listModel_->clear();
-    LogLoad load = readLog(logPath(services_.dataFolder, state_.stationCallsign));
-    switch (load.status) {
+void MainWindow::explainLoadFailure(LogLoadStatus status, int errorNumber) {
+    switch (status) {
         case LogLoadStatus::Missing:
             showMissingLogDialog();
-            return false;
+            return;
         case LogLoadStatus::Unreadable:
-            endAfterMessage(main_text::kLoadError + QString::number(load.errorNumber));
-            return false;
+            endAfterMessage(main_text::kLoadError + QString::number(errorNumber));
+            return;
         case LogLoadStatus::TooManyLines:
             endAfterMessage(main_text::kTooManyLines.arg(fromCp1252(state_.stationCallsign)));
-            return false;
+            return;
         case LogLoadStatus::Loaded:
-            break;
+            return;
     }
-    listModel_->setLines(std::move(load.lines));
-    w_.Ind_A->setEnabled(true);
-    return true;
 }
 
 void MainWindow::showMissingLogDialog() {
@@ -158,41 +134,6 @@ void MainWindow::showMissingLogDialog() {
 void MainWindow::endAfterMessage(const QString& message) {
     services_.messages.inform(this, message);
     services_.programEnd.endProgram();
-}
-
-WriteOutcome MainWindow::rewrite(RewriteRule rule, const std::string& line,
-                                 const std::string& oldLine) {
-    const RewriteResult result =
-        rewriteLog(logPath(services_.dataFolder, state_.stationCallsign), rule, line, oldLine);
-    if (result.status == RewriteStatus::LogFull) {
-        services_.messages.inform(this, main_text::kLogFull);
-        return WriteOutcome::NotWritten;
-    }
-    if (result.status == RewriteStatus::Failed) {
-        services_.messages.inform(this, main_text::kLogNotWritten.arg(fileErrorText(result.error)));
-        return WriteOutcome::NotWritten;
-    }
-    if (!Charge_Log()) {
-        return WriteOutcome::Ending;
-    }
-    logActions_->selectLastRow();
-    return WriteOutcome::Written;
-}
-
-WriteOutcome MainWindow::Ajoute_Ligne(const std::string& newLine) {
-    return rewrite(RewriteRule::Append, newLine);
-}
-
-WriteOutcome MainWindow::Insere_Ligne(const std::string& newLine) {
-    return rewrite(RewriteRule::Insert, newLine);
-}
-
-WriteOutcome MainWindow::Remplace_Ligne(const std::string& newLine, const std::string& oldLine) {
-    return rewrite(RewriteRule::Replace, newLine, oldLine);
-}
-
-WriteOutcome MainWindow::Supprime_Ligne(const std::string& line) {
-    return rewrite(RewriteRule::Remove, line);
 }
 
 void MainWindow::Init_Saisie() {

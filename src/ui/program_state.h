@@ -12,6 +12,9 @@ struct ProgramState {
     std::string stationCallsign{kNoStation};
     // The full text of the list row last clicked (Windows-1252), empty before any click.
     std::string selectedLogLine;
+    // The log line that row was made from, exactly as the file held it when it was loaded: the
+    // modification and the deletion find the QSO in the file by it.
+    std::string selectedFileLine;
     bool editFlag = false;      // a logged QSO is being modified
     bool listLockFlag = false;  // clicks on the list are ignored while a QSO is modified
     bool insertFlag = false;    // the QSO being typed goes in at its date-and-time place

@@ -4,17 +4,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <filesystem>
 
 #include "entry/station_rules.h"
 #include "model/cp1252.h"
-#include "model/log_line.h"
-#include "model/safe_file_write.h"
 #include "ui/cp1252_validator.h"
 #include "ui/field_colours.h"
 #include "ui/station_settings.h"
 #include "ui/text_codec.h"
-#include "ui/window_placement.h"
+#include "ui/widget_kit.h"
 
 namespace orv {
 
@@ -26,48 +23,32 @@ const QString kCallsignCaption = QStringLiteral("Indicatif");
 const QString kSlashNote = QStringLiteral("!!! Pour la saisie la '/' est remplacée par le '_'");
 const QString kValidate = QStringLiteral("Validez");
 
-QLabel* namedLabel(const char* name, const QString& text) {
-    auto* label = new QLabel(text);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
 }  // namespace
 
-StationWindow::StationWindow(Services& services, ProgramState& state, StationHost& host,
-                             QWidget* parent)
-    : QDialog(parent), services_(services), state_(state), host_(host) {
+StationWindow::StationWindow(WindowContext& context, StationHost& host)
+    : QDialog(context.mainWindow), context_(context), host_(host) {
     setObjectName(QStringLiteral("Station"));
     setWindowTitle(kTitle);
-    setAttribute(Qt::WA_DeleteOnClose);
 
-    auto* frame1 = new QGroupBox;
-    frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* frame1 = named<QGroupBox>("Frame1");
     auto* frame1Layout = new QVBoxLayout(frame1);
     frame1Layout->addWidget(namedLabel("Label2", kFrameCaption), 0, Qt::AlignHCenter);
 
-    auto* frame2 = new QGroupBox;
-    frame2->setObjectName(QStringLiteral("Frame2"));
+    auto* frame2 = named<QGroupBox>("Frame2");
     auto* frame2Layout = new QVBoxLayout(frame2);
     New_Indicatif_ = new EntryLineEdit;
-    New_Indicatif_->setObjectName(QStringLiteral("New_Indicatif"));
+    nameControl(New_Indicatif_, "New_Indicatif", kCallsignCaption);
     New_Indicatif_->setValidator(new Cp1252Validator(New_Indicatif_));
     setFieldColour(New_Indicatif_, kLightGreen);
-    QFont bold = New_Indicatif_->font();
-    bold.setBold(true);
-    New_Indicatif_->setFont(bold);
+    setBold(New_Indicatif_);
     New_Indicatif_->beforeKey = [this](const QKeyEvent& event) { return onKey(event); };
     QLabel* note = namedLabel("Label5", kSlashNote);
-    QPalette red = note->palette();
-    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    note->setPalette(red);
+    setTextColour(note, QColor(255, 0, 0));
     frame2Layout->addWidget(namedLabel("Label3", kCallsignCaption));
     frame2Layout->addWidget(New_Indicatif_);
     frame2Layout->addWidget(note);
 
-    Validation_ = new QPushButton(kValidate);
-    Validation_->setObjectName(QStringLiteral("Validation"));
-    Validation_->setAutoDefault(true);
+    Validation_ = namedButton("Validation", kValidate);
     connect(Validation_, &QPushButton::clicked, this, &StationWindow::validate);
 
     auto* layout = new QVBoxLayout(this);
@@ -75,9 +56,7 @@ StationWindow::StationWindow(Services& services, ProgramState& state, StationHos
     layout->addWidget(frame2);
     layout->addWidget(Validation_, 0, Qt::AlignHCenter);
 
-    adjustSize();
-    centreOnScreen(*this);
-    state_.stationCallsign = storedStationCallsign(services_.settings);
+    context_.state.stationCallsign = storedStationCallsign(context_.services.settings);
     New_Indicatif_->clear();
     New_Indicatif_->setFocus();
 }
@@ -96,23 +75,23 @@ bool StationWindow::refuse(const std::string& candidate) {
     if (!refusal) {
         return false;
     }
-    services_.messages.inform(this, fromUtf8(refusal->message));
+    context_.services.messages.inform(this, fromUtf8(refusal->message));
     if (refusal->emptiesBox) {
         New_Indicatif_->clear();
     }
     return true;
 }
 
-void StationWindow::createLogWhenMissing(const std::string& callsign) {
-    std::error_code error;
-    if (std::filesystem::exists(logPath(services_.dataFolder, callsign), error)) {
-        storeStationCallsign(services_.settings, QString::fromStdString(callsign));
+void StationWindow::createLogWhenMissing() {
+    const std::string& callsign = context_.state.stationCallsign;
+    if (context_.log.logExists()) {
+        storeStationCallsign(context_.services.settings, QString::fromStdString(callsign));
         return;
     }
     // A log that cannot be created shows up when it is loaded below, in the error dialog.
-    createEmptyFile(logPath(services_.dataFolder, callsign));
-    storeStationCallsign(services_.settings, QString::fromStdString(callsign));
-    StationSettings(services_.settings, callsign).startNewStation();
+    context_.log.Cree_Log();
+    storeStationCallsign(context_.services.settings, QString::fromStdString(callsign));
+    StationSettings(context_.services.settings, callsign).startNewStation();
 }
 
 void StationWindow::validate() {
@@ -122,13 +101,13 @@ void StationWindow::validate() {
     if (refuse(candidate)) {
         return;
     }
-    state_.stationCallsign = candidate;
+    context_.state.stationCallsign = candidate;
     host_.showStationBanner(QString::fromStdString(candidate));
-    createLogWhenMissing(candidate);
+    createLogWhenMissing();
     host_.showStationBanner(
-        QString::fromStdString(bannerCallsign(storedStationCallsign(services_.settings))));
+        QString::fromStdString(bannerCallsign(storedStationCallsign(context_.services.settings))));
     host_.restoreBandAndMode();
-    host_.Charge_Log();
+    context_.log.Charge_Log();
     close();
 }
 

@@ -5,8 +5,7 @@
 #include <QDialog>
 
 #include "ui/key_hook.h"
-#include "ui/program_state.h"
-#include "ui/services.h"
+#include "ui/window_context.h"
 
 class QPushButton;
 
@@ -19,23 +18,19 @@ public:
     virtual void showStationBanner(const QString& text) = 0;
     // Selects the station's own band and mode in the entry lists.
     virtual void restoreBandAndMode() = 0;
-    // False when the log could not be loaded and the program is ending.
-    virtual bool Charge_Log() = 0;
 };
 
 class StationWindow final : public QDialog {
 public:
-    StationWindow(Services& services, ProgramState& state, StationHost& host,
-                  QWidget* parent = nullptr);
+    StationWindow(WindowContext& context, StationHost& host);
 
 private:
     KeyAction onKey(const QKeyEvent& event);
     void validate();
     bool refuse(const std::string& candidate);
-    void createLogWhenMissing(const std::string& callsign);
+    void createLogWhenMissing();
 
-    Services& services_;
-    ProgramState& state_;
+    WindowContext& context_;
     StationHost& host_;
     EntryLineEdit* New_Indicatif_ = nullptr;
     QPushButton* Validation_ = nullptr;

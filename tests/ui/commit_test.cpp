@@ -79,8 +79,8 @@ TEST_F(CommitTest, AcceptedQsoIsAppendedAndTheEntryReturnsToNewQso) {
         std::string("F5XYZ        2a   JEAN            2a001 07/12/26 09:05 CW  ") +
         "14 Mhz  59  59  \xC9GLISE SAINT-JEAN              *";
     ASSERT_EQ(line.size(), 107u);
-    EXPECT_EQ(messages_.questions, QStringList{kQuestion});
-    EXPECT_TRUE(messages_.messages.isEmpty());
+    EXPECT_EQ(messages.questions, QStringList{kQuestion});
+    EXPECT_TRUE(messages.messages.isEmpty());
     EXPECT_EQ(readDataFile("F4ABC_PC.log"), before + line + "\r\n");
     EXPECT_EQ(readDataFile("Liste_Prenom.txt"), "F5XYZ        2a JEAN\r\n");
     EXPECT_FALSE(std::filesystem::exists(dataFile("Temporaire.txt")));
@@ -102,12 +102,12 @@ TEST_F(CommitTest, AnswerNoWritesNothingButStillStartsANewQso) {
     const std::string firstNames = logText({"F5XYZ        89 PAUL"});
     writeDataFile("Liste_Prenom.txt", firstNames);
     startWithLog(before);
-    messages_.answers = {false};
+    messages.answers = {false};
 
     typeQso({.callsign = "F5XYZ", .firstName = "pierre", .reference = "2a001"});
     pressEnter(w().Valide_A);
 
-    EXPECT_EQ(messages_.questions, QStringList{kQuestion});
+    EXPECT_EQ(messages.questions, QStringList{kQuestion});
     EXPECT_EQ(readDataFile("F4ABC_PC.log"), before);
     EXPECT_EQ(readDataFile("Liste_Prenom.txt"), firstNames);
     EXPECT_EQ(currentRow(w()), 0);
@@ -171,10 +171,10 @@ TEST_F(CommitTest, ModeLongerThanTheLogHoldsIsRefusedBeforeTheQuestion) {
     typeQso({.callsign = "F5XYZ", .reference = "2a001", .mode = "psk31"});
     pressEnter(w().Valide_A);
 
-    EXPECT_EQ(messages_.messages,
+    EXPECT_EQ(messages.messages,
               QStringList{QStringLiteral("3 caracteres maxi pour le Mode dans le log : corrigez le "
                                          "Mode pour enregistrer le QSO")});
-    EXPECT_TRUE(messages_.questions.isEmpty());
+    EXPECT_TRUE(messages.questions.isEmpty());
     EXPECT_EQ(readDataFile("F4ABC_PC.log"), before);
     EXPECT_FALSE(std::filesystem::exists(dataFile("Liste_Prenom.txt")));
     EXPECT_TRUE(w().Mode_A->hasFocus());
@@ -186,7 +186,7 @@ TEST_F(CommitTest, ModeLongerThanTheLogHoldsIsRefusedBeforeTheQuestion) {
     // Corrected, the same QSO goes in.
     typeOver(w().Mode_A, QStringLiteral("PSK"));
     QTest::mouseClick(w().Valide_A, Qt::LeftButton);
-    EXPECT_EQ(messages_.questions, QStringList{kQuestion});
+    EXPECT_EQ(messages.questions, QStringList{kQuestion});
     const std::string written = readDataFile("F4ABC_PC.log");
     ASSERT_EQ(written.size(), 2 * 109u);
     EXPECT_EQ(written.substr(109 + 55, 3), "PSK");
@@ -213,17 +213,17 @@ TEST_F(CommitTest, FieldLongerThanItsColumnsAtCommitIsRefusedWithItsMessage) {
         SCOPED_TRACE(c.field);
         QTest::mouseClick(w().Efface_A, Qt::LeftButton);
         typeQso({.callsign = "F5XYZ", .reference = "2a001"});
-        messages_.messages.clear();
+        messages.messages.clear();
         auto* field = window_->findChild<QWidget*>(QString::fromLatin1(c.field));
         field->setFocus();
         typeOver(field, c.typed);
         QTest::mouseClick(w().Valide_A, Qt::LeftButton);
 
-        EXPECT_EQ(messages_.messages, QStringList{fromUtf8(c.message)});
+        EXPECT_EQ(messages.messages, QStringList{fromUtf8(c.message)});
         EXPECT_TRUE(field->hasFocus());
         EXPECT_EQ(fieldText(field), c.typed);
     }
-    EXPECT_TRUE(messages_.questions.isEmpty());
+    EXPECT_TRUE(messages.questions.isEmpty());
     EXPECT_EQ(readDataFile("F4ABC_PC.log"), before);
 }
 
@@ -235,8 +235,8 @@ TEST_F(CommitTest, DateEmptiedByTheDateMenuIsAskedForAgainAtCommit) {
     w().menus.Mnu_Date_Auto->trigger();
     QTest::mouseClick(w().Valide_A, Qt::LeftButton);
 
-    EXPECT_EQ(messages_.messages, QStringList{QStringLiteral("Entrez une date")});
-    EXPECT_TRUE(messages_.questions.isEmpty());
+    EXPECT_EQ(messages.messages, QStringList{QStringLiteral("Entrez une date")});
+    EXPECT_TRUE(messages.questions.isEmpty());
     EXPECT_TRUE(w().Date_A->isEnabled());
     EXPECT_TRUE(w().Date_A->hasFocus());
     EXPECT_EQ(readDataFile("F4ABC_PC.log"), "");
@@ -254,7 +254,7 @@ TEST_F(CommitTest, SiteNameLongerThanThirtyIsTrimmedAndCutNotRefused) {
     typeOver(w().Rem_A, QStringLiteral("  abbaye de saint-martin-du-canigou"));
     QTest::mouseClick(w().Valide_A, Qt::LeftButton);
 
-    EXPECT_TRUE(messages_.messages.isEmpty());
+    EXPECT_TRUE(messages.messages.isEmpty());
     EXPECT_EQ(readDataFile("F4ABC_PC.log"),
               logText({logLine("F5XYZ", "2a001", "07/12/26", "09:05", "14 Mhz", false, "",
                                "ABBAYE DE SAINT-MARTIN-DU-CANI")}));
@@ -270,10 +270,10 @@ TEST_F(CommitTest, LogThatCannotBeRewrittenKeepsTheQsoAsTyped) {
     typeQso({.callsign = "F5XYZ", .reference = "2a001", .date = "15/03/21", .time = "12:00"});
     pressEnter(w().Valide_A);
 
-    ASSERT_EQ(messages_.messages.size(), 1);
-    EXPECT_TRUE(messages_.messages.front().startsWith(
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages.front().startsWith(
         QStringLiteral("Le log n'a pas pu être enregistré (")));
-    EXPECT_TRUE(messages_.messages.front().endsWith(QStringLiteral(") : il n'a pas été modifié.")));
+    EXPECT_TRUE(messages.messages.front().endsWith(QStringLiteral(") : il n'a pas été modifié.")));
     EXPECT_EQ(readDataFile("F4ABC_PC.log"), before);
     EXPECT_EQ(w().Ind_A->text(), QStringLiteral("F5XYZ"));
     EXPECT_EQ(w().Ref_A->text(), QStringLiteral("2a001"));

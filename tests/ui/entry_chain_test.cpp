@@ -95,8 +95,8 @@ TEST_F(EntryChainTest, AutomaticDateQsoWalksEveryFieldInTurn) {
     EXPECT_EQ(fieldColour(f.QSL_A), kLightYellow);
     expectWaitingFor(f.Valide_A);
 
-    EXPECT_TRUE(messages_.messages.isEmpty());
-    EXPECT_TRUE(messages_.questions.isEmpty());
+    EXPECT_TRUE(messages.messages.isEmpty());
+    EXPECT_TRUE(messages.questions.isEmpty());
     for (const auto& [name, spy] : enterPassedOn) {
         EXPECT_EQ(spy->count(), 0) << "Enter reached " << name;
     }
@@ -177,21 +177,21 @@ TEST_F(EntryChainTest, EveryRefusalKeepsTheTextAndTheFocus) {
         const QColor colour = fieldColour(current);
         for (const auto& [typed, message] : c.refused) {
             SCOPED_TRACE(typed.toStdString());
-            messages_.messages.clear();
+            messages.messages.clear();
             typeOver(current, typed);
             pressEnter(current);
-            EXPECT_EQ(messages_.messages, QStringList{fromUtf8(message)});
+            EXPECT_EQ(messages.messages, QStringList{fromUtf8(message)});
             EXPECT_EQ(fieldText(current), typed);
             EXPECT_TRUE(current->hasFocus());
             EXPECT_EQ(fieldColour(current), colour);
         }
-        messages_.messages.clear();
+        messages.messages.clear();
         for (const QString& typed : c.accepted) {
             SCOPED_TRACE(typed.toStdString());
             current->setFocus();  // an accepted field stays open to correction
             typeOver(current, typed);
             pressEnter(current);
-            EXPECT_TRUE(messages_.messages.isEmpty());
+            EXPECT_TRUE(messages.messages.isEmpty());
             EXPECT_EQ(fieldColour(current), kLightYellow);
             expectWaitingFor(field(*window_, c.next));
         }
@@ -202,7 +202,7 @@ TEST_F(EntryChainTest, WithoutStationEveryCallsignKeyAsksForTheStationFirst) {
     whenModalOpens([](QWidget& stationWindow) { stationWindow.close(); });
     startMainWindow();
     ASSERT_FALSE(window_->state().hasStation());
-    messages_.messages.clear();
+    messages.messages.clear();
 
     typeText(w().Ind_A, QStringLiteral("f"));
     pressEnter(w().Ind_A);
@@ -211,7 +211,7 @@ TEST_F(EntryChainTest, WithoutStationEveryCallsignKeyAsksForTheStationFirst) {
     EXPECT_EQ(message, QStringLiteral("\r\n         Premiere installation, vous devez entrer votre "
                                       "Indicatif\r\n\r\nPour cela dans la barre des menus allez "
                                       "dans Station puis Nouvel Indicatif."));
-    EXPECT_EQ(messages_.messages, (QStringList{message, message}));
+    EXPECT_EQ(messages.messages, (QStringList{message, message}));
     EXPECT_EQ(w().Ind_A->text(), QStringLiteral("f"));
     EXPECT_TRUE(w().Ind_A->hasFocus());
     EXPECT_FALSE(w().Prenom_A->isEnabled());
@@ -230,7 +230,7 @@ TEST_F(EntryChainTest, SiteAlreadyWorkedOnTheBandAbandonsTheQsoUnlessModifying) 
 
     typeUpToReference({.callsign = "f5xyz", .reference = "89001"});
 
-    EXPECT_EQ(messages_.messages,
+    EXPECT_EQ(messages.messages,
               QStringList{QStringLiteral("89001 Patrimoine deja contacté le 12/03/21 sur 14 Mhz")});
     for (const QLineEdit* emptied : {f.Ind_A, f.Ref_A, f.Prenom_A, f.Dpt_A, f.Rem_A}) {
         EXPECT_TRUE(emptied->text().isEmpty()) << emptied->objectName().toStdString();
@@ -240,14 +240,14 @@ TEST_F(EntryChainTest, SiteAlreadyWorkedOnTheBandAbandonsTheQsoUnlessModifying) 
     EXPECT_EQ(f.Mode_Aff->text(), QStringLiteral("Saisie QSO"));
 
     // The same site on 7.0 Mhz is a new one for the award.
-    messages_.messages.clear();
+    messages.messages.clear();
     f.Bande_A->setFocus();
     QTest::keyClick(f.Bande_A, Qt::Key_Up);
     QTest::keyClick(f.Bande_A, Qt::Key_Up);
     ASSERT_EQ(f.Bande_A->currentText(), QStringLiteral("7.0 Mhz"));
     pressEnter(f.Bande_A);
     typeUpToReference({.callsign = "F5XYZ", .reference = "89001"});
-    EXPECT_TRUE(messages_.messages.isEmpty());
+    EXPECT_TRUE(messages.messages.isEmpty());
     EXPECT_EQ(f.Rem_A->text(), QStringLiteral("Château de Guédelon"));
     expectWaitingFor(f.Mode_A);
 
@@ -258,7 +258,7 @@ TEST_F(EntryChainTest, SiteAlreadyWorkedOnTheBandAbandonsTheQsoUnlessModifying) 
     pressEnter(f.Ind_A);
     pressEnter(f.Prenom_A);
     pressEnter(f.Ref_A);
-    EXPECT_TRUE(messages_.messages.isEmpty());
+    EXPECT_TRUE(messages.messages.isEmpty());
     expectWaitingFor(f.Date_A);
     EXPECT_EQ(readDataFile("F4ABC_PC.log"), log);
 }
@@ -291,7 +291,7 @@ TEST_F(EntryChainTest, KnownCallsignBringsBackItsFirstNameAndDepartement) {
     f.Dpt_A->setFocus();
     typeText(f.Dpt_A, QStringLiteral("ABC"));
     pressEnter(f.Dpt_A);
-    EXPECT_EQ(messages_.messages, QStringList{fromUtf8(msg::kDepartementTooLong)});
+    EXPECT_EQ(messages.messages, QStringList{fromUtf8(msg::kDepartementTooLong)});
     EXPECT_EQ(f.Dpt_A->text(), QStringLiteral("abc"));
     EXPECT_TRUE(f.Dpt_A->hasFocus());
     typeOver(f.Dpt_A, QStringLiteral("2B"));
@@ -410,7 +410,7 @@ TEST_F(EntryChainTest, CharactersTheLogCannotHoldAreRefusedWhereTheyArrive) {
             QTest::keyClick(target, Qt::Key_Backspace);
         }
     }
-    EXPECT_TRUE(messages_.messages.isEmpty());
+    EXPECT_TRUE(messages.messages.isEmpty());
 }
 
 // Liste_PC.csv as it may be found: whatever it holds, the reference gets an empty site name and
@@ -453,7 +453,7 @@ TEST_F(EntryChainTest, UnusableReferenceListGivesAnEmptySiteName) {
         pressEnter(f.Ref_A);
         EXPECT_TRUE(f.Rem_A->text().isEmpty());
         expectWaitingFor(f.Mode_A);
-        EXPECT_TRUE(messages_.messages.isEmpty());
+        EXPECT_TRUE(messages.messages.isEmpty());
         EXPECT_EQ(readDataFile("F4ABC_PC.log"), log);
     }
 }

@@ -108,11 +108,11 @@ TEST_F(ErrorDialogTest, NamesTheCallsignAndTheMissingFile) {
 TEST_F(ErrorDialogTest, MainWorkStopsAtTheDialog) {
     startAndLeave([](QDialog& dialog) { clickButton(dialog, "Quitter"); });
 
-    EXPECT_EQ(programEnd_.requests, 1);
+    EXPECT_EQ(programEnd.requests, 1);
     EXPECT_TRUE(listRows().isEmpty());
     EXPECT_EQ(storedSetting(settings::stationSection("F4ABC_P"), settings::kRevisionKey),
               QStringLiteral("<absent>"));
-    EXPECT_TRUE(messages_.messages.isEmpty());
+    EXPECT_TRUE(messages.messages.isEmpty());
     EXPECT_FALSE(std::filesystem::exists(dataFile("F4ABC_P_PC.log")));
     EXPECT_TRUE(QApplication::activeModalWidget() == nullptr);
 }
@@ -134,20 +134,20 @@ TEST_F(ErrorDialogTest, EveryWayOutEndsTheProgram) {
     };
     for (const WayOut& way : ways) {
         SCOPED_TRACE(way.name);
-        programEnd_.requests = 0;
+        programEnd.requests = 0;
         chooseStation("F4ABC_P");
 
         startAndLeave(way.leave);
 
         EXPECT_EQ(shownDialog_, QStringLiteral("Gestion_Erreur"));
-        EXPECT_EQ(programEnd_.requests, 1);
+        EXPECT_EQ(programEnd.requests, 1);
         EXPECT_EQ(storedSetting(settings::kGlobalSection, settings::kStationKey),
                   way.forgetsTheStation ? "FXXXX" : "F4ABC_P");
         if (!way.forgetsTheStation) {
             EXPECT_EQ(settingsFileContent(), iniWhenShown_);
         }
         EXPECT_EQ(storedSetting(settings::stationSection("F4ABC_P"), settings::kBandKey), "5");
-        EXPECT_TRUE(std::filesystem::is_empty(services_.dataFolder));
+        EXPECT_TRUE(std::filesystem::is_empty(dataFolder()));
         window_.reset();
     }
 }
@@ -157,7 +157,7 @@ TEST_F(ErrorDialogTest, EveryWayOutEndsTheProgram) {
 TEST_F(ErrorDialogTest, NextStartAfterInitialiserAsksForAStation) {
     startAndLeave([](QDialog& dialog) { clickButton(dialog, "Initialisation"); });
     window_.reset();
-    programEnd_.requests = 0;
+    programEnd.requests = 0;
     whenModalOpens([](QWidget& station) {
         auto* box = station.findChild<QLineEdit*>(QStringLiteral("New_Indicatif"));
         auto* validation = station.findChild<QPushButton*>(QStringLiteral("Validation"));
@@ -171,9 +171,9 @@ TEST_F(ErrorDialogTest, NextStartAfterInitialiserAsksForAStation) {
 
     startMainWindow();
 
-    EXPECT_EQ(messages_.messages,
+    EXPECT_EQ(messages.messages,
               QStringList{"\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n"});
-    EXPECT_EQ(programEnd_.requests, 0);
+    EXPECT_EQ(programEnd.requests, 0);
     EXPECT_EQ(readDataFile("F4ABC_P_PC.log"), "");
     EXPECT_EQ(w().I_Station->text(), QStringLiteral("F4ABC/P"));
 }
@@ -188,8 +188,8 @@ TEST_F(ErrorDialogTest, FolderInPlaceOfTheLogEndsWithItsErrorNumber) {
     startMainWindow();
 
     EXPECT_TRUE(unexpected.closed.isEmpty()) << unexpected.closed.join(", ").toStdString();
-    EXPECT_EQ(messages_.messages, QStringList{"Erreur N° 75"});
-    EXPECT_EQ(programEnd_.requests, 1);
+    EXPECT_EQ(messages.messages, QStringList{"Erreur N° 75"});
+    EXPECT_EQ(programEnd.requests, 1);
     EXPECT_TRUE(std::filesystem::is_directory(dataFile("F4ABC_P_PC.log")));
     EXPECT_EQ(readDataFile("F4ABC_P_PC.log/QSO.txt"), "keep");
     EXPECT_TRUE(listRows().isEmpty());
@@ -212,8 +212,8 @@ TEST_F(ErrorDialogTest, LogLengthLimitOf99999Lines) {
         startMainWindow();
         EXPECT_TRUE(unexpected.closed.isEmpty());
     }
-    EXPECT_TRUE(messages_.messages.isEmpty());
-    EXPECT_EQ(programEnd_.requests, 0);
+    EXPECT_TRUE(messages.messages.isEmpty());
+    EXPECT_EQ(programEnd.requests, 0);
     const QAbstractItemModel* rows = w().Liste_PC->model();
     ASSERT_EQ(rows->rowCount(), 99'999);
     EXPECT_TRUE(rows->index(9'998, 0).data().toString().startsWith(" 9999  F5XYZ"));
@@ -232,10 +232,10 @@ TEST_F(ErrorDialogTest, LogLengthLimitOf99999Lines) {
     startMainWindow();
 
     EXPECT_TRUE(unexpected.closed.isEmpty());
-    EXPECT_EQ(messages_.messages,
+    EXPECT_EQ(messages.messages,
               QStringList{"Le fichier F4ABC_P_PC.log contient plus de 99999 lignes : ORV_PC ne "
                           "peut pas l'afficher. Le fichier n'a pas été modifié."});
-    EXPECT_EQ(programEnd_.requests, 1);
+    EXPECT_EQ(programEnd.requests, 1);
     EXPECT_TRUE(listRows().isEmpty());
     EXPECT_TRUE(readDataFile("F4ABC_P_PC.log") == content);
 }

@@ -77,7 +77,7 @@ TEST_F(ListActionsTest, ReceivedQslTickedInAModificationIsWrittenInPlace) {
     doubleClickRow(2);
     EXPECT_EQ(f.Ind_A->text(), QStringLiteral("F6ABC"));
     EXPECT_EQ(window_->state().selectedLogLine, makeListRow(1, kParis));
-    EXPECT_TRUE(messages_.messages.isEmpty());
+    EXPECT_TRUE(messages.messages.isEmpty());
 
     // The first-name memory never overwrites the first name of a logged QSO.
     f.Ind_A->setFocus();
@@ -144,19 +144,19 @@ TEST_F(ListActionsTest, ListActionsWithoutAnyRowClickedAskForOne) {
     ASSERT_TRUE(window_->state().selectedLogLine.empty());
 
     QTest::mouseDClick(f.Liste_PC->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
-    EXPECT_EQ(messages_.messages, QStringList{fromUtf8(msg::kClickToEdit)});
-    EXPECT_EQ(messages_.messages.front(), QStringLiteral("Cliquez sur une ligne pour l'editer"));
+    EXPECT_EQ(messages.messages, QStringList{fromUtf8(msg::kClickToEdit)});
+    EXPECT_EQ(messages.messages.front(), QStringLiteral("Cliquez sur une ligne pour l'editer"));
     EXPECT_FALSE(window_->state().editFlag);
     EXPECT_FALSE(window_->state().listLockFlag);
     EXPECT_EQ(f.Mode_Aff->text(), QStringLiteral("Saisie QSO"));
 
     // "Supprimer un QSO" is disabled until a row is clicked; its handler still guards itself.
-    messages_.messages.clear();
+    messages.messages.clear();
     ASSERT_FALSE(f.Annule_Saisie->isEnabled());
     emit f.Annule_Saisie->clicked();
-    EXPECT_EQ(messages_.messages,
+    EXPECT_EQ(messages.messages,
               QStringList{QStringLiteral("Cliquez sur une ligne pour l'effacer")});
-    EXPECT_TRUE(messages_.questions.isEmpty());
+    EXPECT_TRUE(messages.questions.isEmpty());
 }
 
 TEST_F(ListActionsTest, DeletionRemovesEveryEqualLineOnlyAfterYes) {
@@ -164,13 +164,13 @@ TEST_F(ListActionsTest, DeletionRemovesEveryEqualLineOnlyAfterYes) {
     for (const bool answer : {true, false}) {
         SCOPED_TRACE(answer ? "Yes" : "No");
         startWithLog(log);
-        messages_.questions.clear();
-        messages_.answers = {answer};
+        messages.questions.clear();
+        messages.answers = {answer};
 
         clickRow(2);
         QTest::mouseClick(w().Annule_Saisie, Qt::LeftButton);
 
-        EXPECT_EQ(messages_.questions,
+        EXPECT_EQ(messages.questions,
                   QStringList{QStringLiteral("Voulez vous Supprimer ce QSO ?")});
         EXPECT_EQ(readDataFile("F4ABC_PC.log"), answer ? logText({kCorsica, kShortDate}) : log);
         EXPECT_EQ(w().Liste_PC->model()->rowCount(), answer ? 2 : 4);

@@ -43,7 +43,7 @@ protected:
 
 struct Rewrite {
     const char* name;
-    std::function<WriteOutcome(MainWindow&)> run;
+    std::function<WriteOutcome(LogService&)> run;
     std::vector<std::string> after;
 };
 
@@ -51,38 +51,38 @@ struct Rewrite {
 TEST_F(LogRewriteWindowTest, EachRewriteReloadsTheListAndSelectsTheLastRow) {
     const Rewrite rewrites[] = {
         {"Ajoute_Ligne",
-         [this](MainWindow& m) { return m.Ajoute_Ligne(late_); },
+         [this](LogService& log) { return log.Ajoute_Ligne(late_); },
          {a_, b_, c_, late_}},
         {"Insere_Ligne",
-         [this](MainWindow& m) { return m.Insere_Ligne(early_); },
+         [this](LogService& log) { return log.Insere_Ligne(early_); },
          {early_, a_, b_, c_}},
         {"Remplace_Ligne",
-         [this](MainWindow& m) { return m.Remplace_Ligne(late_, b_); },
+         [this](LogService& log) { return log.Remplace_Ligne(late_, b_); },
          {a_, late_, c_}},
-        {"Supprime_Ligne", [this](MainWindow& m) { return m.Supprime_Ligne(c_); }, {a_, b_}},
+        {"Supprime_Ligne", [this](LogService& log) { return log.Supprime_Ligne(c_); }, {a_, b_}},
     };
     for (const Rewrite& rewrite : rewrites) {
         SCOPED_TRACE(rewrite.name);
         writeDataFile("F4ABC_PC.log", logText({a_, b_, c_}));
-        window_->Charge_Log();
+        window_->log().Charge_Log();
         window_->Init_Saisie();
 
-        EXPECT_EQ(rewrite.run(*window_), WriteOutcome::Written);
+        EXPECT_EQ(rewrite.run(window_->log()), WriteOutcome::Written);
 
         EXPECT_EQ(readDataFile("F4ABC_PC.log"), logText(rewrite.after));
         expectListMirrorsTheLog(rewrite.after);
         EXPECT_FALSE(std::filesystem::exists(dataFile("Temporaire.txt")));
         EXPECT_FALSE(std::filesystem::exists(dataFile("Temporaire6.txt")));
     }
-    EXPECT_TRUE(messages_.messages.isEmpty());
+    EXPECT_TRUE(messages.messages.isEmpty());
 }
 
 TEST_F(LogRewriteWindowTest, DeletingTheOnlyQsoLeavesAnEmptyListWithoutSelection) {
     writeDataFile("F4ABC_PC.log", logText({a_}));
-    window_->Charge_Log();
+    window_->log().Charge_Log();
     window_->Init_Saisie();
 
-    EXPECT_EQ(window_->Supprime_Ligne(a_), WriteOutcome::Written);
+    EXPECT_EQ(window_->log().Supprime_Ligne(a_), WriteOutcome::Written);
 
     EXPECT_EQ(readDataFile("F4ABC_PC.log"), "");
     EXPECT_TRUE(listRows().isEmpty());
@@ -93,7 +93,7 @@ struct FailingRewrite {
     const char* name;
     // A folder of the scratch file's name keeps the scratch file from being created.
     const char* scratchFolder;
-    std::function<WriteOutcome(MainWindow&)> run;
+    std::function<WriteOutcome(LogService&)> run;
     QString message;
 };
 
@@ -104,31 +104,31 @@ const QString kFolderInTheWay = QStringLiteral(
 // list, not the selected row.
 TEST_F(LogRewriteWindowTest, FailedRewriteLeavesLogAndListAsTheyWere) {
     const FailingRewrite cases[] = {
-        {"Ajoute_Ligne", "Temporaire.txt", [this](MainWindow& m) { return m.Ajoute_Ligne(late_); },
-         kFolderInTheWay},
+        {"Ajoute_Ligne", "Temporaire.txt",
+         [this](LogService& log) { return log.Ajoute_Ligne(late_); }, kFolderInTheWay},
         {"Insere_Ligne", "Temporaire6.txt",
-         [this](MainWindow& m) { return m.Insere_Ligne(early_); }, kFolderInTheWay},
+         [this](LogService& log) { return log.Insere_Ligne(early_); }, kFolderInTheWay},
         {"Remplace_Ligne", "Temporaire.txt",
-         [this](MainWindow& m) { return m.Remplace_Ligne(late_, b_); }, kFolderInTheWay},
-        {"Supprime_Ligne", "Temporaire.txt", [this](MainWindow& m) { return m.Supprime_Ligne(b_); },
-         kFolderInTheWay},
+         [this](LogService& log) { return log.Remplace_Ligne(late_, b_); }, kFolderInTheWay},
+        {"Supprime_Ligne", "Temporaire.txt",
+         [this](LogService& log) { return log.Supprime_Ligne(b_); }, kFolderInTheWay},
     };
     const std::string log = logText({a_, b_, c_});
     for (const FailingRewrite& failing : cases) {
         SCOPED_TRACE(failing.name);
-        messages_.messages.clear();
+        messages.messages.clear();
         std::filesystem::remove_all(dataFile("Temporaire.txt"));
         std::filesystem::remove_all(dataFile("Temporaire6.txt"));
         writeDataFile("F4ABC_PC.log", log);
-        window_->Charge_Log();
+        window_->log().Charge_Log();
         clickRow(0);
         const QStringList rowsBefore = listRows();
         const std::string selectedBefore = window_->state().selectedLogLine;
         std::filesystem::create_directory(dataFile(failing.scratchFolder));
 
-        EXPECT_EQ(failing.run(*window_), WriteOutcome::NotWritten);
+        EXPECT_EQ(failing.run(window_->log()), WriteOutcome::NotWritten);
 
-        EXPECT_EQ(messages_.messages, QStringList{failing.message});
+        EXPECT_EQ(messages.messages, QStringList{failing.message});
         EXPECT_EQ(readDataFile("F4ABC_PC.log"), log);
         EXPECT_EQ(listRows(), rowsBefore);
         EXPECT_EQ(w().Liste_PC->currentIndex().row(), 0);
@@ -142,14 +142,14 @@ TEST_F(LogRewriteWindowTest, RewriteOfADeletedLogCreatesNothing) {
     std::filesystem::remove(dataFile("F4ABC_PC.log"));
     const QStringList rowsBefore = listRows();
 
-    EXPECT_EQ(window_->Ajoute_Ligne(late_), WriteOutcome::NotWritten);
+    EXPECT_EQ(window_->log().Ajoute_Ligne(late_), WriteOutcome::NotWritten);
 
-    EXPECT_EQ(messages_.messages,
+    EXPECT_EQ(messages.messages,
               QStringList{"Le log n'a pas pu être enregistré (fichier introuvable) : il n'a pas "
                           "été modifié."});
     EXPECT_FALSE(std::filesystem::exists(dataFile("F4ABC_PC.log")));
     EXPECT_EQ(listRows(), rowsBefore);
-    EXPECT_EQ(programEnd_.requests, 0);
+    EXPECT_EQ(programEnd.requests, 0);
 }
 
 // A full log (99,999 QSOs, the most the list numbers) takes no new line, but can still be
@@ -164,34 +164,31 @@ TEST_F(LogRewriteWindowTest, FullLogRefusesOnlyAnExtraLine) {
     const QString logFull = QStringLiteral(
         "Le log contient déjà 99999 QSO, le maximum : le QSO n'a pas été enregistré.");
     const Rewrite refused[] = {
-        {"Ajoute_Ligne", [this](MainWindow& m) { return m.Ajoute_Ligne(late_); }, {}},
-        {"Insere_Ligne", [this](MainWindow& m) { return m.Insere_Ligne(early_); }, {}},
-        {"Remplace_Ligne of a line not in the log",
-         [this](MainWindow& m) { return m.Remplace_Ligne(late_, c_); },
-         {}},
+        {"Ajoute_Ligne", [this](LogService& log) { return log.Ajoute_Ligne(late_); }, {}},
+        {"Insere_Ligne", [this](LogService& log) { return log.Insere_Ligne(early_); }, {}},
     };
     writeDataFile("F4ABC_PC.log", full);
-    window_->Charge_Log();
+    window_->log().Charge_Log();
     for (const Rewrite& rewrite : refused) {
         SCOPED_TRACE(rewrite.name);
-        messages_.messages.clear();
+        messages.messages.clear();
 
-        EXPECT_EQ(rewrite.run(*window_), WriteOutcome::NotWritten);
+        EXPECT_EQ(rewrite.run(window_->log()), WriteOutcome::NotWritten);
 
-        EXPECT_EQ(messages_.messages, QStringList{logFull});
+        EXPECT_EQ(messages.messages, QStringList{logFull});
         EXPECT_TRUE(readDataFile("F4ABC_PC.log") == full);
         EXPECT_EQ(w().Liste_PC->model()->rowCount(), 99'999);
     }
-    messages_.messages.clear();
+    messages.messages.clear();
 
-    EXPECT_EQ(window_->Remplace_Ligne(c_, b_), WriteOutcome::Written);
+    EXPECT_EQ(window_->log().Remplace_Ligne(c_, b_), WriteOutcome::Written);
     EXPECT_EQ(w().Liste_PC->model()->rowCount(), 99'999);
     EXPECT_EQ(window_->state().selectedLogLine, makeListRow(99'999, c_));
     EXPECT_TRUE(w().Liste_PC->viewport()->rect().contains(
         w().Liste_PC->visualRect(w().Liste_PC->currentIndex())));
-    EXPECT_EQ(window_->Supprime_Ligne(c_), WriteOutcome::Written);
+    EXPECT_EQ(window_->log().Supprime_Ligne(c_), WriteOutcome::Written);
     EXPECT_EQ(w().Liste_PC->model()->rowCount(), 99'998);
-    EXPECT_TRUE(messages_.messages.isEmpty());
+    EXPECT_TRUE(messages.messages.isEmpty());
 }
 
 // A log edited by hand loads without harm: every line is a row, numbered in file order, and the
@@ -213,7 +210,7 @@ TEST_F(LogRewriteWindowTest, HandEditedLogLoadsAsItStands) {
                                 nulLine;              // row 7: NUL byte, no line end
     writeDataFile("F4ABC_PC.log", content);
 
-    window_->Charge_Log();
+    window_->log().Charge_Log();
 
     const QStringList rows = listRows();
     ASSERT_EQ(rows.size(), 7);
@@ -231,8 +228,8 @@ TEST_F(LogRewriteWindowTest, HandEditedLogLoadsAsItStands) {
     EXPECT_EQ(rows[6].size(), 122);
     EXPECT_EQ(rows[6].mid(7, 5), QString::fromUtf16(u"F5\u0000EE", 5));
     EXPECT_TRUE(readDataFile("F4ABC_PC.log") == content);
-    EXPECT_TRUE(messages_.messages.isEmpty());
-    EXPECT_EQ(programEnd_.requests, 0);
+    EXPECT_TRUE(messages.messages.isEmpty());
+    EXPECT_EQ(programEnd.requests, 0);
 }
 
 }  // namespace

@@ -1,74 +1,28 @@
 #pragma once
-// A main window on a data folder and a settings store of its own, with the operator, the clock
-// and the end of the program stood in for.
+// The main window on the window desk, and the operator's hands on it: its list, and a QSO typed
+// field by field.
 
-#include <gtest/gtest.h>
-
-#include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <filesystem>
-#include <functional>
 #include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
-#include "platform/fake_clock.h"
-#include "platform/qt_settings_store.h"
-#include "platform/recording_message_boxes.h"
-#include "platform/recording_program_end.h"
 #include "ui/main_window.h"
-#include "ui/services.h"
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
+#include "window_test.h"
 
 namespace orv::test {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public WindowTest {
 protected:
-    MainWindowTest();
     ~MainWindowTest() override;
 
     // Creates the window and runs its start-up; the window is shown and active.
     MainWindow& startMainWindow();
 
-    // The settings a test prepares before the start-up, as the program would have stored them.
-    void storeSetting(const QString& section, const QString& key, const QString& value);
-    QString storedSetting(const QString& section, const QString& key) const;
-    void chooseStation(const std::string& callsign);
-
-    std::filesystem::path dataFile(const std::string& name) const;
-    void writeDataFile(const std::string& name, const std::string& content) const;
-    std::string readDataFile(const std::string& name) const;
-
-    // Runs action as soon as the next modal window is open (the Station window at the first
-    // start, the error dialog), from inside its own event loop.
-    void whenModalOpens(std::function<void(QWidget&)> action);
-
-    // Typing as the operator does, into the widget that must have the focus.
-    void typeText(QWidget* field, const QString& text);
-    void pressEnter(QWidget* field);
-
     const MainWidgets& w() const { return window_->widgets(); }
 
     // The station F4ABC with the given log (CR LF lines) and its stored band index, started.
     MainWindow& startWithLog(const std::string& logContent, int bandIndex = 5);
-
-    // Replaces a field's whole text as the operator does: select all, then type.
-    void typeOver(QWidget* field, const QString& text);
-    // Sends one key that types text, whatever the keyboard: the way characters outside Latin-1
-    // arrive as key presses.
-    static void typeCharacter(QWidget* field, const QString& text);
-    // Commits text as an input method does (compose keys, emoji pickers).
-    static void commitInputMethodText(QWidget* field, const QString& text);
-    // Puts text on the clipboard and pastes it with Ctrl+V.
-    static void pasteInto(QWidget* field, const QString& text);
 
     // The operator's mouse on the main list.
     void clickRow(int row);
@@ -99,30 +53,8 @@ protected:
 
     // The rows of Liste_PC as shown.
     QStringList listRows() const;
-    // The bytes of PC.ini, to tell whether the settings were touched.
-    std::string settingsFileContent() const;
 
-    QTemporaryDir folder_;
-    QtSettingsStore settings_;
-    RecordingMessageBoxes messages_;
-    FakeClock clock_;
-    RecordingProgramEnd programEnd_;
-    Services services_;
     std::unique_ptr<MainWindow> window_;
-};
-
-// Closes every modal window that opens while it lives, recording its objectName: for tests in
-// which none may open, so that an unexpected one fails the test instead of blocking it.
-class ModalCloser {
-public:
-    ModalCloser();
-    ModalCloser(const ModalCloser&) = delete;
-    ModalCloser& operator=(const ModalCloser&) = delete;
-
-    QStringList closed;
-
-private:
-    QTimer poll_;
 };
 
 // A 107-character log line from its values, through the program's own layout.
@@ -134,11 +66,5 @@ std::string logLine(const std::string& callsign, const std::string& reference,
 // A site line of Liste_PC.csv (Windows-1252): three characters never compared, the reference, the
 // name, then the fields the entry does not read.
 std::string siteLine(const std::string& reference, const std::string& name);
-
-// Log lines as the log file holds them: each followed by CR LF.
-std::string logText(const std::vector<std::string>& lines);
-
-// The text a field shows: a text box's text, a drop-down list's edit text.
-QString fieldText(const QWidget* field);
 
 }  // namespace orv::test

@@ -57,7 +57,7 @@ TEST_F(StartupTest, LaterStartLoadsTheLogAndSelectsTheLastRow) {
     EXPECT_EQ(fieldColour(w().Ind_A), kLightGreen);
     EXPECT_TRUE(w().Ind_A->text().isEmpty());
     EXPECT_FALSE(w().Annule_Saisie->isEnabled());
-    EXPECT_TRUE(messages_.messages.isEmpty());
+    EXPECT_TRUE(messages.messages.isEmpty());
 }
 
 // --- First start: no station stored yet ---
@@ -89,7 +89,7 @@ TEST_F(StartupTest, FirstStartAsksForTheStationAndCreatesItsEmptyLog) {
 
     startMainWindow();
 
-    EXPECT_EQ(messages_.messages, QStringList{kFirstInstallation});
+    EXPECT_EQ(messages.messages, QStringList{kFirstInstallation});
     EXPECT_EQ(stationTitle, QStringLiteral("Selection Indicatif"));
     EXPECT_EQ(shownInBox, QStringLiteral("F4ABC_P"));
     EXPECT_TRUE(whiteAfterEnter);
@@ -104,7 +104,7 @@ TEST_F(StartupTest, FirstStartAsksForTheStationAndCreatesItsEmptyLog) {
     EXPECT_EQ(w().Mode_A->currentText(), QStringLiteral("SSB"));
     EXPECT_EQ(w().Liste_PC->model()->rowCount(), 0);
     EXPECT_TRUE(w().Ind_A->hasFocus());
-    EXPECT_EQ(programEnd_.requests, 0);
+    EXPECT_EQ(programEnd.requests, 0);
 }
 
 // Closing the Station window without a callsign leaves the program without a station and
@@ -124,7 +124,7 @@ TEST_F(StartupTest, StationWindowClosedWithoutChoiceLeavesNoStation) {
         if (stored) {
             storeSetting(settings::kGlobalSection, settings::kStationKey, *stored);
         }
-        messages_.messages.clear();
+        messages.messages.clear();
         QString opened;
         whenModalOpens([&opened](QWidget& modal) {
             opened = modal.objectName();
@@ -133,7 +133,7 @@ TEST_F(StartupTest, StationWindowClosedWithoutChoiceLeavesNoStation) {
 
         startMainWindow();
 
-        EXPECT_EQ(messages_.messages, QStringList{kFirstInstallation});
+        EXPECT_EQ(messages.messages, QStringList{kFirstInstallation});
         EXPECT_EQ(opened, QStringLiteral("Station"));
         EXPECT_EQ(window_->state().stationCallsign, "FXXXX");
         EXPECT_EQ(w().I_Station->text(), QStringLiteral("FXXXX"));
@@ -141,9 +141,9 @@ TEST_F(StartupTest, StationWindowClosedWithoutChoiceLeavesNoStation) {
         EXPECT_TRUE(w().Ind_A->hasFocus());
         EXPECT_EQ(storedSetting(settings::kGlobalSection, settings::kStationKey),
                   stored.value_or(QStringLiteral("<absent>")));
-        EXPECT_TRUE(std::filesystem::is_empty(services_.dataFolder));
-        EXPECT_FALSE(std::filesystem::exists(services_.dataFolder.parent_path() / "F4ABC_PC.log"));
-        EXPECT_EQ(programEnd_.requests, 0);
+        EXPECT_TRUE(std::filesystem::is_empty(dataFolder()));
+        EXPECT_FALSE(std::filesystem::exists(dataFolder().parent_path() / "F4ABC_PC.log"));
+        EXPECT_EQ(programEnd.requests, 0);
         window_.reset();
     }
 }
@@ -178,13 +178,12 @@ TEST_F(LaterStartTest, TitleHeaderBannerAndSavedSettings) {
     EXPECT_EQ(w().I_Station->text(), QStringLiteral("F4ABC/P"));
     EXPECT_EQ(w().Mode_Aff->text(), QStringLiteral("Saisie QSO"));
     EXPECT_EQ(storedSetting(settings::kGlobalSection, settings::kFolderKey),
-              QString::fromStdString(services_.dataFolder.string()));
+              QString::fromStdString(dataFolder().string()));
     EXPECT_EQ(setting("F4ABC_P", settings::kRevisionKey), QStringLiteral(" 1.0.3"));
-    EXPECT_TRUE(messages_.messages.isEmpty());
+    EXPECT_TRUE(messages.messages.isEmpty());
     const QRect screen = window_->screen()->geometry();
     EXPECT_EQ(window_->pos(), QPoint((screen.width() - window_->width()) / 2,
                                      (screen.height() - window_->height()) / 2));
-    EXPECT_TRUE(w().Timer1->isActive());
     EXPECT_EQ(w().Timer1->interval(), 1000);
 }
 
@@ -425,7 +424,7 @@ TEST_F(LaterStartTest, EachStationStartsWithItsOwnChoices) {
 TEST_F(LaterStartTest, ClosingTheMainWindowEndsTheProgram) {
     startOnEmptyLog();
     window_->close();
-    EXPECT_EQ(programEnd_.requests, 1);
+    EXPECT_EQ(programEnd.requests, 1);
 }
 
 // --- Init_Saisie: back to a new QSO whatever the entry area showed ---

@@ -79,7 +79,7 @@ protected:
     // The data folder's file names, sorted.
     QStringList dataFiles() const {
         QStringList names;
-        for (const auto& entry : std::filesystem::directory_iterator(services_.dataFolder)) {
+        for (const auto& entry : std::filesystem::directory_iterator(dataFolder())) {
             names << QString::fromStdString(entry.path().filename().string());
         }
         names.sort();
@@ -146,13 +146,13 @@ TEST_F(StationWindowTest, RefusedCallsignsKeepTheCurrentStation) {
     ASSERT_NE(station, nullptr);
     for (const Refusal& refusal : cases) {
         SCOPED_TRACE(refusal.keys.toStdString());
-        messages_.messages.clear();
+        messages.messages.clear();
         box(station)->clear();
         box(station)->setFocus();
 
         typeAndValidate(station, refusal.keys);
 
-        EXPECT_EQ(messages_.messages, QStringList{refusal.message});
+        EXPECT_EQ(messages.messages, QStringList{refusal.message});
         EXPECT_EQ(box(station)->text(), refusal.boxAfter);
         EXPECT_TRUE(station->isVisible());
         EXPECT_EQ(window_->state().stationCallsign, "F4ABC");
@@ -184,7 +184,7 @@ TEST_F(StationWindowTest, NewStationGetsAnEmptyLogAndTheFirstBandAndMode) {
     };
     for (const Accepted& accepted : cases) {
         SCOPED_TRACE(accepted.keys.toStdString());
-        messages_.messages.clear();
+        messages.messages.clear();
         QDialog* station = openFromMenu();
         ASSERT_NE(station, nullptr);
         typeKeys(station, accepted.keys);
@@ -194,7 +194,7 @@ TEST_F(StationWindowTest, NewStationGetsAnEmptyLogAndTheFirstBandAndMode) {
         pressEnter(validation(station));
         QTest::qWait(0);
 
-        EXPECT_TRUE(messages_.messages.isEmpty());
+        EXPECT_TRUE(messages.messages.isEmpty());
         EXPECT_TRUE(window_->findChildren<QDialog*>(QStringLiteral("Station")).isEmpty());
         EXPECT_EQ(window_->state().stationCallsign, accepted.stored);
         EXPECT_EQ(w().I_Station->text(), accepted.banner);
@@ -221,7 +221,7 @@ TEST_F(StationWindowTest, PastedLowerCaseIsTakenInCapitals) {
 
     QTest::mouseClick(validation(station), Qt::LeftButton);
 
-    EXPECT_TRUE(messages_.messages.isEmpty());
+    EXPECT_TRUE(messages.messages.isEmpty());
     EXPECT_EQ(window_->state().stationCallsign, "F6NEW");
     EXPECT_TRUE(std::filesystem::exists(dataFile("F6NEW_PC.log")));
     EXPECT_EQ(storedSetting(settings::kGlobalSection, settings::kStationKey), "F6NEW");
@@ -246,7 +246,7 @@ TEST_F(StationWindowTest, ExistingStationKeepsItsLogBandAndMode) {
     typeAndValidate(station, "f5xyz/p");
     QTest::qWait(0);
 
-    EXPECT_TRUE(messages_.messages.isEmpty());
+    EXPECT_TRUE(messages.messages.isEmpty());
     EXPECT_EQ(window_->state().stationCallsign, "F5XYZ_P");
     EXPECT_EQ(w().I_Station->text(), QStringLiteral("F5XYZ/P"));
     EXPECT_EQ(w().Bande_A->currentText(), QStringLiteral("7.0 Mhz"));

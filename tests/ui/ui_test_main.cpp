@@ -2,16 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-
 #include "ui/application_setup.h"
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    orv::setUpApplication(application);
+    const auto application = orv::makeApplication(argc, argv, orv::Display::OffscreenUnlessSet);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,4 +1,4 @@
-#include "unit/test_support.h"
+#include "support/file_bytes.h"
 
 #include <fstream>
 #include <iterator>

@@ -1,0 +1,74 @@
+#include "ui/main_menu_routes.h"
+
+#include "ui/main_texts.h"
+
+namespace orv {
+namespace {
+
+struct Route {
+    QObject* sender;  // a menu item (QAction) or a command button
+    std::function<void()> command;
+};
+
+void connectRoute(const Route& route, QObject* context) {
+    if (!route.command) {
+        return;
+    }
+    if (auto* action = qobject_cast<QAction*>(route.sender)) {
+        QObject::connect(action, &QAction::triggered, context, route.command);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(route.sender)) {
+        QObject::connect(button, &QAbstractButton::clicked, context, route.command);
+    }
+}
+
+}  // namespace
+
+MainMenuRoutes::MainMenuRoutes(const MainWidgets& w, WindowContext& context, MainCommands& main)
+    : QObject(context.mainWindow), context_(context), main_(main) {
+    const MainMenus& m = w.menus;
+    const std::function<void()> toCome;
+    const Route routes[] = {
+        {m.Mnu_ADIF, toCome},
+        {m.Mnu_Quitter, [this] { context_.services.programEnd.endProgram(); }},
+        {m.Mnu_Date_Auto, [this] { main_.chooseDateMode(true); }},
+        {m.Mnu_Date_Man, [this] { main_.chooseDateMode(false); }},
+        {m.Mnu_New_Indicatif, [this] { openStationWindow(false); }},
+        {m.Mnu_L_Contacte, toCome},
+        {m.Mnu_Carte_Acti_PC, toCome},
+        {m.Mnu_Maj_PC, toCome},
+        {m.Mnu_Maj_Nom_PC, toCome},
+        {m.Mnu_Score, toCome},
+        {m.Mnu_Diplomes, toCome},
+        {m.Mnu_Non_Recue, toCome},
+        {m.Mnu_Cluster, toCome},
+        {m.Mnu_Reglement, toCome},
+        {m.Mnu_Apropos, [this] { showAbout(); }},
+        {m.Mnu_Historique, [this] { showHistory(); }},
+        {w.Rechercher, toCome},
+        {w.Detail_Ref, toCome},
+    };
+    for (const Route& route : routes) {
+        connectRoute(route, this);
+    }
+}
+
+void MainMenuRoutes::openStationWindow(bool modal) {
+    const auto make = [this] { return new StationWindow(context_, main_); };
+    if (modal) {
+        station_.openModal(make);
+    } else {
+        station_.open(make);
+    }
+}
+
+void MainMenuRoutes::showAbout() {
+    context_.services.messages.inform(
+        context_.mainWindow,
+        main_text::kAboutPrefix + main_text::kRevision + "\r\n\r\n" + main_text::kAboutFooter);
+}
+
+void MainMenuRoutes::showHistory() {
+    context_.services.messages.inform(context_.mainWindow, main_text::kVersionHistory.join("\r\n"));
+}
+
+}  // namespace orv

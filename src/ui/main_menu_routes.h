@@ -1,0 +1,37 @@
+#pragma once
+// What each command of the main window does: one table of its menu items and command buttons,
+// each with its handler. A command whose window is still to come is listed without one.
+
+#include <QObject>
+#include <functional>
+
+#include "ui/main_widgets.h"
+#include "ui/single_window.h"
+#include "ui/station_window.h"
+#include "ui/window_context.h"
+
+namespace orv {
+
+// The main window's own commands, which the table calls.
+class MainCommands : public StationHost {
+public:
+    virtual void chooseDateMode(bool automatic) = 0;
+};
+
+class MainMenuRoutes final : public QObject {
+public:
+    MainMenuRoutes(const MainWidgets& widgets, WindowContext& context, MainCommands& main);
+
+    // The Station window: modal at the first start, from the menu otherwise.
+    void openStationWindow(bool modal);
+
+private:
+    void showAbout();
+    void showHistory();
+
+    WindowContext& context_;
+    MainCommands& main_;
+    SingleWindow<StationWindow> station_;
+};
+
+}  // namespace orv

@@ -1,0 +1,24 @@
+#include "ui/single_window.h"
+
+#include "ui/window_placement.h"
+
+namespace orv {
+
+void prepareWindow(QWidget& window) {
+    window.setAttribute(Qt::WA_DeleteOnClose);
+    window.adjustSize();
+    centreOnScreen(window);
+}
+
+void presentWindow(QWidget& window) {
+    prepareWindow(window);
+    window.show();
+    bringToFront(window);
+}
+
+void bringToFront(QWidget& window) {
+    window.raise();
+    window.activateWindow();
+}
+
+}  // namespace orv

@@ -1,0 +1,41 @@
+#pragma once
+// Small helpers every window's controls are built with. A control's objectName is its name in
+// the program's own terms ("Ind_A", "Label2"); its accessible name is what a sighted operator
+// reads for it (the caption beside it, a button's caption), so that a screen reader announces it.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <utility>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace orv {
+
+// A new control carrying its name.
+template <class Widget, class... Args>
+Widget* named(const char* name, Args&&... args) {
+    auto* widget = new Widget(std::forward<Args>(args)...);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// Sets the control's name and what a screen reader announces for it, together.
+void nameControl(QWidget* control, const char* name, const QString& accessibleName);
+
+// A label showing its text as it stands (no rich text), carrying its name.
+QLabel* namedLabel(const char* name, const QString& text);
+
+// A button whose accessible name is its caption; Enter presses it when it has the focus.
+QPushButton* namedButton(const char* name, const QString& caption);
+
+void setBold(QWidget* widget, bool bold = true);
+void setTextColour(QWidget* widget, const QColor& colour);
+
+// The fixed-pitch font of a list, in points; where the family is not installed (or is not fixed
+// pitch), the system's fixed-pitch font at that size.
+QFont fixedPitchFont(const QString& family, int pointSize);
+
+}  // namespace orv

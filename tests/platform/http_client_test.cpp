@@ -1,0 +1,143 @@
+// The HTTP client against a real server on 127.0.0.1: what it sends, and how each way a transfer
+// can end is told apart.
+
+#include <gtest/gtest.h>
+
+#include <QTcpServer>
+#include <QTimer>
+
+#include "platform/memory_http_client.h"
+#include "platform/qt_http_client.h"
+#include "support/local_http_server.h"
+
+namespace orv {
+namespace {
+
+using End = HttpReply::End;
+using test::HttpAnswer;
+using test::LocalHttpServer;
+
+const QString kPath = QStringLiteral("/Velmora/Liste_PC.csv");
+
+// A body of several reads: every byte value, repeated.
+QByteArray largeBody() {
+    QByteArray body;
+    for (int i = 0; i < 5000; ++i) {
+        body += char(i % 256);
+    }
+    return body;
+}
+
+class HttpClientTest : public ::testing::Test {
+protected:
+    HttpReply fetch(const QString& path,
+                    std::chrono::milliseconds timeout = std::chrono::seconds(5),
+                    qint64 maxBytes = 1 << 20) {
+        return client_.get({QUrl(server_.address() + path), timeout, maxBytes}, progress_);
+    }
+
+    LocalHttpServer server_;
+    QtHttpClient client_;
+    HttpProgress progress_;
+};
+
+TEST_F(HttpClientTest, WholeBodyComesByteForByteWithItsStatus) {
+    const QByteArray body = largeBody();
+    server_.answer(kPath, {200, body});
+    qint64 lastReceived = -1;
+    qint64 lastTotal = -1;
+    progress_ = [&](qint64 received, qint64 total) {
+        lastReceived = received;
+        lastTotal = total;
+    };
+
+    const HttpReply reply = fetch(kPath);
+
+    EXPECT_EQ(reply.end, End::Answered);
+    EXPECT_EQ(reply.status, 200);
+    EXPECT_TRUE(reply.body == body);
+    EXPECT_TRUE(reply.error.isEmpty());
+    EXPECT_EQ(lastReceived, body.size());
+    EXPECT_EQ(lastTotal, body.size());
+    ASSERT_EQ(server_.requests.size(), 1);
+    const QByteArray head = server_.requests.front();
+    EXPECT_TRUE(head.startsWith("GET /Velmora/Liste_PC.csv HTTP/1.1\r\n"));
+    EXPECT_TRUE(head.contains("\r\nUser-Agent: VB OpenUrl\r\n")) << head.toStdString();
+    EXPECT_TRUE(head.contains("\r\nCache-Control: no-cache")) << head.toStdString();
+}
+
+TEST_F(HttpClientTest, ErrorStatusIsAnAnswerWithItsBody) {
+    server_.answer(kPath, {500, "panne"});
+    const HttpReply failing = fetch(kPath);
+    EXPECT_EQ(failing.end, End::Answered);
+    EXPECT_EQ(failing.status, 500);
+    EXPECT_EQ(failing.body, QByteArray("panne"));
+
+    const HttpReply missing = fetch(QStringLiteral("/ailleurs"));
+    EXPECT_EQ(missing.end, End::Answered);
+    EXPECT_EQ(missing.status, 404);
+}
+
+TEST_F(HttpClientTest, TransferCutShortIsIncomplete) {
+    server_.answer(kPath, {200, largeBody(), 3000});
+    const HttpReply reply = fetch(kPath);
+    EXPECT_EQ(reply.end, End::Incomplete);
+    EXPECT_EQ(reply.status, 200);
+    EXPECT_FALSE(reply.error.isEmpty());
+}
+
+TEST_F(HttpClientTest, SilentServerTimesOut) {
+    server_.answer(kPath, {200, "", -1, true});
+    const HttpReply reply = fetch(kPath, std::chrono::milliseconds(300));
+    EXPECT_EQ(reply.end, End::TimedOut);
+    EXPECT_EQ(reply.status, 0);
+}
+
+TEST_F(HttpClientTest, BodyPastTheLimitIsCutOff) {
+    server_.answer(kPath, {200, QByteArray(200'000, 'x')});
+    const HttpReply reply = fetch(kPath, std::chrono::seconds(5), 50'000);
+    EXPECT_EQ(reply.end, End::TooLarge);
+    EXPECT_TRUE(reply.body.isEmpty());
+}
+
+TEST_F(HttpClientTest, CancelDuringTheTransferEndsIt) {
+    server_.answer(kPath, {200, "", -1, true});
+    // The operator's Cancel comes as an event while the client waits.
+    QTimer::singleShot(50, [this] { client_.cancel(); });
+    const HttpReply reply = fetch(kPath);
+    EXPECT_EQ(reply.end, End::Cancelled);
+}
+
+TEST_F(HttpClientTest, NoServerIsNoAnswer) {
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const quint16 port = closed.serverPort();
+    closed.close();
+    const HttpReply refused =
+        client_.get({QUrl(QStringLiteral("http://127.0.0.1:%1/x").arg(port))});
+    EXPECT_EQ(refused.end, End::NoAnswer);
+    EXPECT_EQ(refused.status, 0);
+    EXPECT_FALSE(refused.error.isEmpty());
+
+    const HttpReply unknown = client_.get({QUrl(QStringLiteral("http://nowhere.invalid/x"))});
+    EXPECT_EQ(unknown.end, End::NoAnswer);
+}
+
+TEST(MemoryHttpClientTest, AnswersStoredAddressesAndRecordsEveryRequest) {
+    MemoryHttpClient http;
+    http.answer(QStringLiteral("http://127.0.0.1/liste"), 200, "Rev 001;");
+    qint64 told = -1;
+
+    const HttpReply known = http.get({QUrl(QStringLiteral("http://127.0.0.1/liste"))},
+                                     [&](qint64 r, qint64) { told = r; });
+    const HttpReply unknown = http.get({QUrl(QStringLiteral("http://127.0.0.1/autre"))});
+
+    EXPECT_EQ(known.end, End::Answered);
+    EXPECT_EQ(known.body, QByteArray("Rev 001;"));
+    EXPECT_EQ(told, 8);
+    EXPECT_EQ(unknown.end, End::NoAnswer);
+    EXPECT_EQ(http.requested, (QStringList{"http://127.0.0.1/liste", "http://127.0.0.1/autre"}));
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,46 @@
+#pragma once
+// A real HTTP server on 127.0.0.1, in the test's own thread, answering each path as the test
+// says, the faults of real servers included: a cut transfer, a server that never answers.
+// Requests are served while the code under test runs an event loop (as the HTTP client does).
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QTcpServer>
+
+class QTcpSocket;
+
+namespace orv::test {
+
+struct HttpAnswer {
+    int status = 200;
+    QByteArray body;
+    // The whole length is announced but the connection closes after this many bytes of the body.
+    qint64 cutAfter = -1;
+    // The connection is taken and nothing is ever sent.
+    bool silent = false;
+};
+
+class LocalHttpServer {
+public:
+    // Listens on a free port of 127.0.0.1.
+    LocalHttpServer();
+
+    // "http://127.0.0.1:" and the port.
+    QString address() const;
+    // The answer to every request for path ("/Velmora/Liste_PC.csv"); other paths get a 404.
+    void answer(const QString& path, const HttpAnswer& answer);
+
+    // The head of every request received (request line and header lines), in order.
+    QList<QByteArray> requests;
+
+private:
+    void serve(QTcpSocket* socket);
+    void respond(QTcpSocket* socket, const QByteArray& head);
+
+    QTcpServer server_;
+    QHash<QString, HttpAnswer> answers_;
+};
+
+}  // namespace orv::test
