@@ -4,7 +4,6 @@
 
 #include "entry/commit.h"
 #include "entry/entry_messages.h"
-#include "entry/row_fields.h"
 #include "model/contact_memory.h"
 #include "model/cp1252.h"
 #include "ui/entry_fields.h"
@@ -81,7 +80,7 @@ void LogActions::onRowClicked(int row) {
     state_.selectedLogLine = rows_.row(row);
     state_.selectedFileLine = rows_.line(row);
     w_.Annule_Saisie->setEnabled(true);
-    showRecord(w_, recordOfRow(state_.selectedLogLine));
+    showRecord(w_, readLogLine(state_.selectedFileLine).record);
     w_.Ind_A->setEnabled(false);
 }
 
@@ -101,7 +100,7 @@ void LogActions::onListDoubleClicked() {
         field->setEnabled(true);
     }
     w_.Mode_Aff->setText(main_text::kModifyQso);
-    showRecord(w_, recordOfRow(state_.selectedLogLine));
+    showRecord(w_, readLogLine(state_.selectedFileLine).record);
     setFieldColour(w_.Ind_A, kLightGreen);
     w_.Ind_A->setFocus();
 }

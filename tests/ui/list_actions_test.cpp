@@ -1,5 +1,5 @@
-// The logged QSOs reached through the main list: shown by a click, modified after a double click,
-// deleted, and a QSO inserted at its date-and-time place.
+// The logged QSOs reached through the main list: shown by a click or the arrow keys, modified after
+// a double click, deleted, and a QSO inserted at its date-and-time place.
 
 #include <QTest>
 
@@ -30,6 +30,7 @@ TEST_F(ListActionsTest, ClickShowsTheQsoWithoutOpeningIt) {
 
     clickRow(1);
     EXPECT_EQ(window_->state().selectedLogLine, makeListRow(2, kCorsica));
+    EXPECT_EQ(window_->state().selectedFileLine, kCorsica);
     EXPECT_EQ(f.Ind_A->text(), QStringLiteral("F5XYZ"));
     EXPECT_EQ(f.Dpt_A->text(), QStringLiteral("2a"));
     EXPECT_EQ(f.Prenom_A->text(), QStringLiteral("MARIE"));
@@ -206,6 +207,87 @@ TEST_F(ListActionsTest, InsertedQsoGoesInByDateEvenWithTheAutomaticDate) {
     EXPECT_FALSE(window_->state().insertFlag);
     EXPECT_EQ(f.Mode_Aff->text(), QStringLiteral("Saisie QSO"));
     EXPECT_TRUE(f.Date_A->text().isEmpty());
+}
+
+// Lines edited by hand: a blank after column 107, a site name in small letters. The QSO is found
+// in the file by the line its row was read from.
+TEST_F(ListActionsTest, HandEditedLinesAreModifiedAndDeletedInPlace) {
+    const std::string trailingBlank = kParis + " ";
+    std::string smallLetters = kCorsica;
+    smallLetters.replace(75, 6, "\xE9glise");
+    startWithLog(logText({trailingBlank, smallLetters, kShortDate}));
+    const MainWidgets& f = w();
+
+    clickRow(1);
+    doubleClickRow(1);
+    f.QSL_A->setFocus();
+    QTest::keyClick(f.QSL_A, Qt::Key_Space);
+    QTest::mouseClick(f.Valide_A, Qt::LeftButton);
+    const std::string modified =
+        logLine("F5XYZ", "2a001", "13/03/21", "11:30", "7.0 Mhz", false, "MARIE", "\xC9glise");
+    EXPECT_EQ(readDataFile("F4ABC_PC.log"), logText({trailingBlank, modified, kShortDate}));
+
+    clickRow(0);
+    QTest::mouseClick(f.Annule_Saisie, Qt::LeftButton);
+    EXPECT_EQ(readDataFile("F4ABC_PC.log"), logText({modified, kShortDate}));
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+// Only the operator chooses a QSO: a reload of the list or the focus coming to it chooses none, the
+// arrow keys do.
+TEST_F(ListActionsTest, ReloadAndFocusShowNothingArrowKeysShowTheQso) {
+    startWithLog(kLog);
+    const MainWidgets& f = w();
+    QTest::mouseClick(f.Efface_A, Qt::LeftButton);
+    window_->log().Charge_Log();
+    ASSERT_TRUE(f.Ind_A->text().isEmpty());
+
+    f.Liste_PC->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(f.Liste_PC->hasFocus());
+    EXPECT_TRUE(f.Ind_A->text().isEmpty());
+    EXPECT_FALSE(f.Annule_Saisie->isEnabled());
+
+    QTest::keyClick(f.Liste_PC, Qt::Key_Down);
+    EXPECT_EQ(f.Ind_A->text(), QStringLiteral("F5XYZ"));
+    EXPECT_EQ(window_->state().selectedFileLine, kCorsica);
+    QTest::keyClick(f.Liste_PC, Qt::Key_End);
+    EXPECT_EQ(f.Ind_A->text(), QStringLiteral("EA3XX"));
+    EXPECT_TRUE(f.Annule_Saisie->isEnabled());
+}
+
+// Another station chosen while a QSO of this one is shown: its list loads, nothing is chosen in
+// it, the fields stay as they were, and "Supprimer un QSO" finds the shown QSO nowhere in the new
+// log.
+TEST_F(ListActionsTest, StationChangeChoosesNoQsoOfTheNewLog) {
+    const std::string other = logLine("F1OTH", "89009", "01/01/22", "08:00", "14 Mhz");
+    writeLog("F5NEW", {other});
+    startWithLog(kLog);
+    const MainWidgets& f = w();
+    clickRow(0);
+    ASSERT_TRUE(f.Liste_PC->hasFocus());
+
+    f.menus.Mnu_New_Indicatif->trigger();
+    QWidget* station = activeWindow("Station");
+    ASSERT_NE(station, nullptr);
+    auto* box = station->findChild<QLineEdit*>(QStringLiteral("New_Indicatif"));
+    typeText(box, QStringLiteral("F5NEW"));
+    QTest::mouseClick(station->findChild<QPushButton*>(QStringLiteral("Validation")),
+                      Qt::LeftButton);
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    f.Liste_PC->setFocus();
+
+    EXPECT_EQ(listRows(), QStringList{fromCp1252(makeListRow(1, other))});
+    EXPECT_EQ(f.Ind_A->text(), QStringLiteral("F6ABC"));
+    EXPECT_EQ(f.Rem_A->text(), QStringLiteral("TOUR SAINT-JACQUES"));
+    EXPECT_EQ(window_->state().selectedFileLine, kParis);
+
+    QTest::mouseClick(f.Annule_Saisie, Qt::LeftButton);
+    EXPECT_EQ(messages.messages,
+              QStringList{"Ce QSO n'est plus dans le fichier F5NEW_PC.log (modifié en dehors "
+                          "d'ORV_PC) : le log n'a pas été modifié."});
+    EXPECT_EQ(readDataFile("F5NEW_PC.log"), logText({other}));
+    EXPECT_EQ(readDataFile("F4ABC_PC.log"), kLog);
 }
 
 }  // namespace

@@ -8,8 +8,6 @@
 
 #include "entry/commit.h"
 #include "entry/entry_messages.h"
-#include "entry/row_fields.h"
-#include "model/list_row.h"
 
 namespace orv {
 namespace {
@@ -92,34 +90,6 @@ TEST(ChooseRewrite, FollowsTheEntryMode) {
     EXPECT_EQ(chooseRewrite(false, true, false), RewriteChoice::Append);
     EXPECT_EQ(chooseRewrite(false, true, true), RewriteChoice::Insert);
     EXPECT_EQ(chooseRewrite(false, false, false), RewriteChoice::Insert);
-}
-
-void expectSameFields(const LogRecord& actual, const LogRecord& expected) {
-    for (const auto text : {&LogRecord::callsign, &LogRecord::departement, &LogRecord::firstName,
-                            &LogRecord::reference, &LogRecord::date, &LogRecord::time,
-                            &LogRecord::mode, &LogRecord::band, &LogRecord::reportReceived,
-                            &LogRecord::reportSent, &LogRecord::siteName}) {
-        EXPECT_EQ(actual.*text, expected.*text);
-    }
-    EXPECT_EQ(actual.qslReceived, expected.qslReceived);
-}
-
-TEST(RecordOfRow, GivesBackEveryFieldOfTheLine) {
-    const LogRecord shortValues{"F4A", "8",       "",  "890", "1/2/08  ", "8:45 ",
-                                "CW",  "7.0 Mhz", "5", "59",  "ABBAYE",   false};
-    for (const LogRecord& record : {fullRecord(), shortValues}) {
-        SCOPED_TRACE(record.callsign);
-        expectSameFields(recordOfRow(makeListRow(9'999, formatLogLine(record).value())), record);
-    }
-}
-
-TEST(RecordOfRow, ShortRowsGiveEmptyTexts) {
-    expectSameFields(recordOfRow(makeListRow(1, "")), LogRecord{});
-    const LogRecord upToDate{
-        "F4ABC/QRP123", "2a", "JEAN-CHRISTOPHE", "2a001", "12/03/21", "", "", "", "", "", "",
-        false};
-    const std::string row = makeListRow(12, formatLogLine(fullRecord()).value());
-    expectSameFields(recordOfRow(std::string_view(row).substr(0, 58)), upToDate);
 }
 
 }  // namespace
