@@ -40,6 +40,10 @@ std::optional<StationRefusal> checkStationCallsign(std::string_view candidate) {
     return std::nullopt;
 }
 
+std::string stationFromSetting(std::string_view stored) {
+    return std::string(checkStationCallsign(stored) ? kNoStation : stored);
+}
+
 std::string bannerCallsign(std::string_view stored) {
     std::string shown(stored);
     std::replace(shown.begin(), shown.end(), '_', '/');

@@ -23,6 +23,10 @@ struct StationRefusal {
 // other than 0-9, A-Z and "_".
 std::optional<StationRefusal> checkStationCallsign(std::string_view candidate);
 
+// The station to open, from the stored setting: the callsign names a file, so a hand-edited value
+// that is no valid callsign (small letters, a "/", a path) counts as none chosen ("FXXXX").
+std::string stationFromSetting(std::string_view stored);
+
 // The callsign as the banner shows it: every "_" as "/".
 std::string bannerCallsign(std::string_view stored);
 

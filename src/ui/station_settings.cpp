@@ -55,10 +55,7 @@ std::string storedStationCallsign(const SettingsStore& store) {
     const std::optional<std::string> stored =
         toCp1252(store.value(settings::kApplication, settings::kGlobalSection,
                              settings::kStationKey, fromUtf8(kNoStation)));
-    if (!stored || checkStationCallsign(*stored)) {
-        return std::string(kNoStation);
-    }
-    return *stored;
+    return stationFromSetting(stored.value_or(std::string()));
 }
 
 void storeStationCallsign(SettingsStore& store, const QString& callsign) {

@@ -32,8 +32,8 @@ private:
     QString section_;
 };
 
-// The station to open at start-up, "FXXXX" when none was chosen yet. The callsign names a file,
-// so a hand-edited value that is no valid callsign (a path, say) counts as none chosen.
+// The station to open at start-up, "FXXXX" when none was chosen yet or the stored value is no
+// valid callsign (stationFromSetting).
 std::string storedStationCallsign(const SettingsStore& store);
 void storeStationCallsign(SettingsStore& store, const QString& callsign);
 

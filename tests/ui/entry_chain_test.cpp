@@ -102,8 +102,8 @@ TEST_F(EntryChainTest, AutomaticDateQsoWalksEveryFieldInTurn) {
     }
 }
 
-// Each field in the order of a QSO with the manual date: what it refuses (the message, the text
-// and the focus staying), then what it accepts, the last accepted text moving on to next.
+// Each field in the order of a QSO with the manual date: a text it refuses (the message, the text
+// and the focus staying), then one it accepts, moving on to next.
 struct FieldCase {
     const char* name;
     std::vector<std::pair<QString, std::string_view>> refused;
@@ -115,58 +115,18 @@ TEST_F(EntryChainTest, EveryRefusalKeepsTheTextAndTheFocus) {
     storeSetting(settings::stationSection("F4ABC"), settings::kDateAutoKey, "Non");
     startWithLog("");
     const QString thirtyOne(31, u'A');
+    // One refusal of each field's own check; the checks themselves are the entry rules'.
     const std::vector<FieldCase> cases = {
-        {"Ind_A",
-         {{"", msg::kCallsignEmpty}, {"F4ABCDEFGHIJK", msg::kCallsignTooLong}},
-         {"F4ABCDEFGHIJ"},
-         "Prenom_A"},
-        {"Prenom_A",
-         {{"ABCDEFGHIJKLMNOP", msg::kFirstNameTooLong}},
-         {"ABCDEFGHIJKLMNO", ""},
-         "Ref_A"},
-        {"Ref_A",
-         {{"890011", msg::kReferenceTooLong}, {"", msg::kReferenceEmpty}},
-         {"890"},
-         "Date_A"},
-        {"Date_A",
-         {{"", msg::kDateEmpty},
-          {"1/02/21", msg::kDateLength},
-          {"01/02/2021", msg::kDateLength},
-          {"32/01/21", msg::kDateFormat},
-          {"01/13/21", msg::kDateFormat},
-          {"01-02-21", msg::kDateFormat},
-          {"1A/02/21", msg::kDateFormat}},
-         {"00/00/00", "31/02/21"},
-         "Heure_A"},
-        {"Heure_A",
-         {{"", msg::kTimeEmpty},
-          {"8:45", msg::kTimeLength},
-          {"24:00", msg::kTimeFormat},
-          {"12:60", msg::kTimeFormat},
-          {"12.30", msg::kTimeFormat},
-          {"1H:30", msg::kTimeFormat}},
-         {"00:00", "23:59"},
-         "Mode_A"},
-        {"Mode_A",
-         {{"", msg::kModeEmpty}, {"ABCDEFG", msg::kModeTooLong}},
-         {"ABCDEF", "CW"},
-         "RST_A"},
-        {"RST_A",
-         {{"", msg::kReportEmpty},
-          {"5999", msg::kReportTooLong},
-          {"69", msg::kReportValue},
-          {"A9", msg::kReportValue}},
-         {"5NN", "0", "59"},
-         "RSTE_A"},
-        {"RSTE_A",
-         {{"", msg::kReportEmpty},
-          {"5999", msg::kReportTooLong},
-          {"69", msg::kReportValue},
-          {"-9", msg::kReportValue}},
-         {"5NN", "0", "59"},
-         "Rem_A"},
-        {"Rem_A", {{thirtyOne, msg::kSiteNameTooLong}}, {thirtyOne.left(30), ""}, "QSL_A"},
-        {"Bande_A", {{"", msg::kBandEmpty}, {"1234 MHZ", msg::kBandTooLong}}, {"1234567"}, "Ind_A"},
+        {"Ind_A", {{"F4ABCDEFGHIJK", msg::kCallsignTooLong}}, {"F4ABCDEFGHIJ"}, "Prenom_A"},
+        {"Prenom_A", {{"ABCDEFGHIJKLMNOP", msg::kFirstNameTooLong}}, {""}, "Ref_A"},
+        {"Ref_A", {{"", msg::kReferenceEmpty}}, {"890"}, "Date_A"},
+        {"Date_A", {{"32/01/21", msg::kDateFormat}}, {"31/02/21"}, "Heure_A"},
+        {"Heure_A", {{"8:45", msg::kTimeLength}}, {"23:59"}, "Mode_A"},
+        {"Mode_A", {{"ABCDEFG", msg::kModeTooLong}}, {"CW"}, "RST_A"},
+        {"RST_A", {{"69", msg::kReportValue}}, {"5NN"}, "RSTE_A"},
+        {"RSTE_A", {{"", msg::kReportEmpty}}, {"59"}, "Rem_A"},
+        {"Rem_A", {{thirtyOne, msg::kSiteNameTooLong}}, {thirtyOne.left(30)}, "QSL_A"},
+        {"Bande_A", {{"1234 MHZ", msg::kBandTooLong}}, {"1234567"}, "Ind_A"},
     };
     for (const FieldCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -385,9 +345,7 @@ TEST_F(EntryChainTest, CharactersTheLogCannotHoldAreRefusedWhereTheyArrive) {
         {"input method", &MainWindowTest::commitInputMethodText},
         {"paste", &MainWindowTest::pasteInto},
     };
-    const QStringList refused = {QStringLiteral("Ł"),      QStringLiteral("→"),
-                                 QStringLiteral("😀"),      QStringLiteral("\t"),
-                                 QStringLiteral("\n"),     QStringLiteral("A\tB"),
+    const QStringList refused = {QStringLiteral("Ł"), QStringLiteral("😀"), QStringLiteral("A\tB"),
                                  QStringLiteral("A\r\nB"), QStringLiteral("ÉTÉ→")};
 
     typeText(f.Ind_A, QStringLiteral("F5"));
@@ -421,19 +379,9 @@ TEST_F(EntryChainTest, UnusableReferenceListGivesAnEmptySiteName) {
     for (char& byte : garbage) {
         byte = static_cast<char>(random() % 256);
     }
-    std::string large = logText({"Rev 012 01/03/24;;"});
-    while (large.size() < 50u * 1024 * 1024) {
-        large += siteLine("89" + std::to_string(100 + large.size() % 900), "Nom") + "\r\n";
-    }
-    large += siteLine("2A001", "En capitales") + "\r\n";
     const std::vector<std::pair<const char*, std::optional<std::string>>> lists = {
         {"missing", std::nullopt},
-        {"empty", ""},
         {"garbage", garbage},
-        {"short lines",
-         logText({"Rev 012 01/03/24;;", "PC-2a001", "PC-2a001;Six separateurs;x;1;y;Commune;",
-                  "P;2a001;x;x;x;x;x;x", ";fin de liste", siteLine("2a001", "Apres la fin")})},
-        {"50 MB", large},
     };
     const std::string log = logText({logLine("F6ABC", "89001", "12/03/21", "10:00", "14 Mhz")});
     startWithLog(log);

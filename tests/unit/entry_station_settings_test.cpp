@@ -32,6 +32,14 @@ TEST(CheckStationCallsign, RefusesEmptyLongAndForeignCharacters) {
     }
 }
 
+TEST(StationFromSetting, AnythingButAValidCallsignIsNoStation) {
+    EXPECT_EQ(stationFromSetting("F4ABC_P"), "F4ABC_P");
+    for (const std::string_view stored :
+         {"", "FXXXX", "f4abc", "F4ABC/P", "../F4ABC", "F4ABCDEFGHIJK", "F4 ABC"}) {
+        EXPECT_EQ(stationFromSetting(stored), "FXXXX") << stored;
+    }
+}
+
 TEST(BannerCallsign, ShowsEveryUnderscoreAsSlash) {
     EXPECT_EQ(bannerCallsign("F4ABC_P"), "F4ABC/P");
     EXPECT_EQ(bannerCallsign("F_4_"), "F/4/");
