@@ -1,8 +1,7 @@
 #include "ui/log_service.h"
 
-#include <algorithm>
-
 #include "model/safe_file_write.h"
+#include "model/text_file.h"
 #include "model/text_lines.h"
 #include "platform/message_boxes.h"
 #include "ui/file_error_text.h"
@@ -40,6 +39,8 @@ LogLoad LogService::readFile() const {
 
 bool LogService::Charge_Log() {
     emit aboutToChange();
+    // The old lines go first, so that their memory takes the new ones.
+    lines_ = {};
     LogLoad load = readFile();
     lines_ = std::move(load.lines);
     emit changed();
@@ -120,9 +121,12 @@ WriteOutcome LogService::rewrite(RewriteRule rule, std::string_view line,
 // A QSO is found by its whole line, in the file as it stands now rather than as last loaded. A log
 // that cannot be read fails in the rewrite itself, which tells why.
 bool LogService::stillInLog(std::string_view line) {
-    const LogLoad load = readFile();
-    if (load.status != LogLoadStatus::Loaded ||
-        std::find(load.lines.begin(), load.lines.end(), line) != load.lines.end()) {
+    bool found = false;
+    const bool read = forEachFileLine(files().log(), [&found, line](std::string_view fileLine) {
+        found = fileLine == line;
+        return !found;
+    });
+    if (!read || found) {
         return true;
     }
     explain(kQsoNoLongerInLog.arg(fileName(files().log())));

@@ -16,6 +16,8 @@ namespace orv {
 class MainCommands : public StationHost {
 public:
     virtual void chooseDateMode(bool automatic) = 0;
+    // Selects a row of the main list as the operator's click on it does (the QSO search).
+    virtual void selectRow(int row) = 0;
 };
 
 class MainMenuRoutes final : public QObject {

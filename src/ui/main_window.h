@@ -35,8 +35,7 @@ public:
     void showStationBanner(const QString& text) override;
     void chooseDateMode(bool automatic) override;
 
-    // Selects a row of the main list as the operator's click on it does.
-    void selectRow(int row);
+    void selectRow(int row) override;
 
     LogService& log() { return log_; }
     WindowContext& context() { return context_; }

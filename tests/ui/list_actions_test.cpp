@@ -253,6 +253,11 @@ TEST_F(ListActionsTest, ReloadAndFocusShowNothingArrowKeysShowTheQso) {
     QTest::keyClick(f.Liste_PC, Qt::Key_End);
     EXPECT_EQ(f.Ind_A->text(), QStringLiteral("EA3XX"));
     EXPECT_TRUE(f.Annule_Saisie->isEnabled());
+
+    // A row chosen for the operator (a QSO found by the search) is shown as a click shows it.
+    window_->selectRow(0);
+    EXPECT_EQ(f.Liste_PC->currentIndex().row(), 0);
+    EXPECT_EQ(f.Ind_A->text(), QStringLiteral("F6ABC"));
 }
 
 // Another station chosen while a QSO of this one is shown: its list loads, nothing is chosen in
