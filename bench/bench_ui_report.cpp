@@ -99,27 +99,23 @@ void BM_ReportWindowPageDown(benchmark::State& state) {
 }
 BENCHMARK(BM_ReportWindowPageDown)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-void clickButton(QWidget& window, const char* name) {
-    window.findChild<QPushButton*>(QString::fromLatin1(name))->click();
-}
-
-void BM_ReportSaved(benchmark::State& state) {
+// "Enregistrer" (the report file written crash-safe) or "Imprimer" (the printout to a PDF file).
+void BM_ReportButton(benchmark::State& state, const char* button) {
     ListWindow window(context());
     window.load(reportRows(int(state.range(0))));
+    QPushButton* clicked = window.findChild<QPushButton*>(QString::fromLatin1(button));
     for (auto _ : state) {
-        clickButton(window, "Enregistrer");
+        clicked->click();
     }
 }
-BENCHMARK(BM_ReportSaved)->Arg(9'999)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-void BM_ReportPrintedToPdf(benchmark::State& state) {
-    ListWindow window(context());
-    window.load(reportRows(int(state.range(0))));
-    for (auto _ : state) {
-        clickButton(window, "Imprimer");
-    }
-}
-BENCHMARK(BM_ReportPrintedToPdf)->Arg(9'999)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_ReportButton, saved, "Enregistrer")
+    ->Arg(9'999)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_ReportButton, printed_to_pdf, "Imprimer")
+    ->Arg(9'999)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace orv

@@ -1,9 +1,13 @@
 #include "ui/numbered_report_window.h"
 
+#include <algorithm>
+
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "ui/text_codec.h"
@@ -12,6 +16,8 @@
 
 namespace orv {
 namespace {
+
+constexpr int kShownRows = 20;
 
 const QString kSave = QStringLiteral("Enregistrer");
 const QString kPrint = QStringLiteral("Imprimer");
@@ -98,8 +104,25 @@ void NumberedReportWindow::setListFont(const QFont& font) {
 
 void NumberedReportWindow::showRows(std::vector<std::string> rows) {
     rows_->setRows(std::move(rows));
+    fitList();
     Enregistrer_->setEnabled(true);
     Imprimer_->setEnabled(true);
+}
+
+// Wide enough for the header and the rows (they share one width), and a screenful of rows high.
+void NumberedReportWindow::fitList() {
+    int width = QFontMetrics(Label2_->font()).horizontalAdvance(Label2_->text());
+    const QFontMetrics rowFont(Liste_PC_Contacte_->font());
+    if (!rows().empty()) {
+        width = std::max(width, rowFont.horizontalAdvance(fromCp1252(rows().front())));
+    }
+    const int frame = 2 * Liste_PC_Contacte_->frameWidth();
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    // The header starts where the text of the rows starts, inside the list's frame and margin.
+    const int textMargin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+    Label2_->setContentsMargins(frame / 2 + textMargin, 0, 0, 0);
+    Liste_PC_Contacte_->setMinimumSize(width + frame + scrollBar + rowFont.averageCharWidth(),
+                                       kShownRows * rowFont.lineSpacing() + frame);
 }
 
 const std::vector<std::string>& NumberedReportWindow::rows() const {

@@ -53,6 +53,7 @@ protected:
     virtual ReportHeadings printHeadings() const = 0;
 
 private:
+    void fitList();
     void save();
     void print();
 

@@ -6,7 +6,10 @@ namespace orv {
 
 void prepareWindow(QWidget& window) {
     window.setAttribute(Qt::WA_DeleteOnClose);
-    window.adjustSize();
+    // A window that chose its own size keeps it.
+    if (!window.testAttribute(Qt::WA_Resized)) {
+        window.adjustSize();
+    }
     centreOnScreen(window);
 }
 

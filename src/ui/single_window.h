@@ -10,7 +10,8 @@
 
 namespace orv {
 
-// Makes a new window one that is discarded when closed, sizes it to its contents and centres it.
+// Makes a new window one that is discarded when closed, sizes it to its contents (unless it was
+// given a size of its own) and centres it.
 void prepareWindow(QWidget& window);
 
 // Prepares a new window, then shows it in front, with the keyboard.
