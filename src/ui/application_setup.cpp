@@ -10,6 +10,11 @@
 #include "platform/chromium_flags.h"
 #include "platform/memory_tuning.h"
 
+// The resources are linked into the ui library, whose initialiser a static link would leave out.
+static void loadResources() {
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace orv {
 namespace {
 
@@ -40,6 +45,7 @@ void installQtFrenchTexts(QApplication& application) {
 }
 
 void setUp(QApplication& application) {
+    loadResources();
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     application.setQuitOnLastWindowClosed(false);
     // The desktop shows the menu entry's name and icon for the program's windows.

@@ -12,11 +12,6 @@
 #include "ui/main_texts.h"
 #include "ui/widget_kit.h"
 
-// The resources are linked into the ui library, whose initialiser a static link would leave out.
-static void loadResources() {
-    Q_INIT_RESOURCE(resources);
-}
-
 namespace orv {
 
 namespace {
@@ -238,7 +233,6 @@ MainMenus buildMenus(QMenuBar* bar) {
 }  // namespace
 
 MainWidgets buildMainWidgets(QMainWindow& window) {
-    loadResources();
     MainWidgets w;
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
