@@ -99,7 +99,8 @@ void BM_CopyLogBaseline(benchmark::State& state) {
     for (auto _ : state) {
         std::error_code error;
         const std::string content = readWholeFile(path, error);
-        const int fd = calls.openForWriting(copy.c_str());
+        calls.remove(copy.c_str());
+        const int fd = calls.createNew(copy.c_str(), 0644);
         calls.writeAll(fd, content);
         calls.flushToDisk(fd);
         calls.close(fd);

@@ -62,14 +62,7 @@ std::string firstNameKey(std::string_view callsign, std::string_view departement
            padded(departement, kMemoryDepartement.width + 1) + toUpperCp1252(firstName);
 }
 
-std::error_code Maj_Prenom(const std::filesystem::path& memoryPath, std::string_view key,
-                           FileSystemCalls& calls) {
-    std::error_code error;
-    const std::string content = readWholeFile(memoryPath, error);
-    if (error && error != std::errc::no_such_file_or_directory) {
-        return error;
-    }
-    std::vector<std::string> lines = splitLines(content);
+std::vector<std::string> withFirstNameKey(std::vector<std::string> lines, std::string_view key) {
     const std::string_view keyCallsign = key.substr(0, kMemoryCallsign.width);
     bool found = false;
     for (auto& line : lines) {
@@ -81,8 +74,17 @@ std::error_code Maj_Prenom(const std::filesystem::path& memoryPath, std::string_
     if (!found) {
         lines.emplace_back(key);
     }
-    return replaceFileContent(memoryPath, memoryPath.parent_path() / kScratchFile, joinLines(lines),
-                              calls);
+    return lines;
+}
+
+std::error_code Maj_Prenom(const std::filesystem::path& memoryPath, std::string_view key,
+                           FileSystemCalls& calls) {
+    return rewriteFile(
+        memoryPath, kScratchFile, MissingFile::ReadsAsEmpty,
+        [key](std::string_view content) {
+            return std::optional(joinLines(withFirstNameKey(splitLines(content), key)));
+        },
+        calls);
 }
 
 }  // namespace orv

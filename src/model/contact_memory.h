@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "model/safe_file_write.h"
 
@@ -42,9 +43,13 @@ std::optional<FirstNameMatch> Cherche_Prenom(const std::filesystem::path& memory
 std::string firstNameKey(std::string_view callsign, std::string_view departement,
                          std::string_view firstName);
 
-// Replaces in place every line whose first 12 characters equal the key's first 12, or appends the
-// key when none does; the other lines keep their order. The memory is rewritten whole through the
-// scratch file "Temporaire.txt" of the same folder; a missing memory reads as empty and is created.
+// The memory's lines with every line whose first 12 characters equal the key's first 12 replaced in
+// place by the key, or the key appended when none does; the other lines keep their order.
+std::vector<std::string> withFirstNameKey(std::vector<std::string> lines, std::string_view key);
+
+// Puts withFirstNameKey into the memory file, rewritten whole by rewriteFile through the scratch
+// file "Temporaire.txt"; a missing memory reads as empty and is created, a read-only one is
+// refused.
 std::error_code Maj_Prenom(const std::filesystem::path& memoryPath, std::string_view key,
                            FileSystemCalls& calls = systemFileCalls());
 

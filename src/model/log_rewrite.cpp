@@ -6,7 +6,6 @@
 
 #include "model/list_row.h"
 #include "model/log_line.h"
-#include "model/text_file.h"
 #include "model/text_lines.h"
 
 namespace orv {
@@ -28,21 +27,6 @@ template <class Predicate>
 std::vector<std::string> withLineBeforeFirst(std::vector<std::string> lines,
                                              std::string_view newLine, Predicate goesAfter) {
     lines.emplace(std::find_if(lines.begin(), lines.end(), goesAfter), newLine);
-    return lines;
-}
-
-std::vector<std::string> linesAfterRule(std::vector<std::string> lines, RewriteRule rule,
-                                        std::string_view line, std::string_view oldLine) {
-    switch (rule) {
-        case RewriteRule::Append:
-            return withLineAppended(std::move(lines), line);
-        case RewriteRule::Insert:
-            return withLineInserted(std::move(lines), line);
-        case RewriteRule::Replace:
-            return withLinesReplaced(std::move(lines), line, oldLine);
-        case RewriteRule::Remove:
-            return withLinesRemoved(std::move(lines), line);
-    }
     return lines;
 }
 
@@ -118,28 +102,41 @@ std::vector<std::string> withLinesRemoved(std::vector<std::string> lines, std::s
     return lines;
 }
 
+std::vector<std::string> linesAfterRule(std::vector<std::string> lines, RewriteRule rule,
+                                        std::string_view line, std::string_view oldLine) {
+    switch (rule) {
+        case RewriteRule::Append:
+            return withLineAppended(std::move(lines), line);
+        case RewriteRule::Insert:
+            return withLineInserted(std::move(lines), line);
+        case RewriteRule::Replace:
+            return withLinesReplaced(std::move(lines), line, oldLine);
+        case RewriteRule::Remove:
+            return withLinesRemoved(std::move(lines), line);
+    }
+    return lines;
+}
+
 RewriteResult rewriteLog(const std::filesystem::path& logPath, RewriteRule rule,
                          std::string_view line, std::string_view oldLine, FileSystemCalls& calls) {
-    std::error_code error;
-    const std::string content = readWholeFile(logPath, error);
-    if (error) {
-        return {RewriteStatus::Failed, error};
-    }
-    std::vector<std::string> lines = splitLines(content);
-    const std::size_t before = lines.size();
-    lines = linesAfterRule(std::move(lines), rule, line, oldLine);
-    // A log the list could not number any more must never be written.
-    if (lines.size() > kMaxListRows && lines.size() > before) {
-        return {RewriteStatus::LogFull, {}};
-    }
+    bool full = false;
     const std::string_view scratchName =
         rule == RewriteRule::Insert ? kInsertScratchFile : kScratchFile;
-    error =
-        replaceFileContent(logPath, logPath.parent_path() / scratchName, joinLines(lines), calls);
+    const std::error_code error = rewriteFile(
+        logPath, scratchName, MissingFile::Fails,
+        [&](std::string_view content) -> std::optional<std::string> {
+            std::vector<std::string> lines = splitLines(content);
+            const std::size_t before = lines.size();
+            lines = linesAfterRule(std::move(lines), rule, line, oldLine);
+            // A log the list could not number any more must never be written.
+            full = lines.size() > kMaxListRows && lines.size() > before;
+            return full ? std::nullopt : std::optional(joinLines(lines));
+        },
+        calls);
     if (error) {
         return {RewriteStatus::Failed, error};
     }
-    return {};
+    return {full ? RewriteStatus::LogFull : RewriteStatus::Done, {}};
 }
 
 }  // namespace orv

@@ -1,7 +1,7 @@
 #pragma once
 // Changes to a station's log. The log is never edited in place: each change reads the whole log,
 // places, replaces or leaves out lines by the rules below, and puts the result in the log's place
-// through a scratch file (replaceFileContent), so the log is always its old or its new version.
+// through a scratch file (rewriteFile), so the log is always its old or its new version.
 
 #include <filesystem>
 #include <optional>
@@ -40,6 +40,8 @@ std::optional<LogDateTime> logDateTime(std::string_view logLine);
 
 // The copy rules, on the lines of the log in memory.
 
+enum class RewriteRule { Append, Insert, Replace, Remove };
+
 // The new line goes just before the first line whose placement number is greater than its own,
 // else at the end.
 std::vector<std::string> withLineAppended(std::vector<std::string> lines, std::string_view newLine);
@@ -57,6 +59,11 @@ std::vector<std::string> withLinesReplaced(std::vector<std::string> lines, std::
 // Every line equal to line (whole text, case counts) is left out.
 std::vector<std::string> withLinesRemoved(std::vector<std::string> lines, std::string_view line);
 
+// The lines after the rule: line is the new line (Append, Insert, Replace) or the line to remove
+// (Remove); oldLine is used by Replace only.
+std::vector<std::string> linesAfterRule(std::vector<std::string> lines, RewriteRule rule,
+                                        std::string_view line, std::string_view oldLine = {});
+
 // The rewrite of the log file itself.
 enum class RewriteStatus {
     Done,
@@ -69,13 +76,11 @@ struct RewriteResult {
     std::error_code error;
 };
 
-enum class RewriteRule { Append, Insert, Replace, Remove };
-
-// Reads the log at logPath (a missing or unreadable log fails, untouched), applies the rule and
-// writes the result through the rule's scratch file in the same folder ("Temporaire6.txt" for
-// Insert, "Temporaire.txt" for the others). line is the new line (Append, Insert, Replace) or the
-// line to remove (Remove); oldLine is used by Replace only. Append and Insert refuse with LogFull
-// when the log already holds kMaxListRows lines, so the log always stays loadable.
+// Reads the log at logPath, applies the rule and writes the result through the rule's scratch file
+// ("Temporaire6.txt" for Insert, "Temporaire.txt" for the others) by rewriteFile: a log that is a
+// link is rewritten where it points, a missing, unreadable or read-only log fails untouched. Append
+// and Insert refuse with LogFull when the log already holds kMaxListRows lines, so the log always
+// stays loadable.
 RewriteResult rewriteLog(const std::filesystem::path& logPath, RewriteRule rule,
                          std::string_view line, std::string_view oldLine = {},
                          FileSystemCalls& calls = systemFileCalls());

@@ -1,24 +1,40 @@
 #include "model/safe_file_write.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <utility>
 
+#include "model/folder_lock.h"
+#include "model/text_file.h"
 #include "model/unique_fd.h"
 
 namespace orv {
 namespace {
 
+constexpr unsigned kNewFileMode = 0644;
+constexpr unsigned kPermissionBits = 0777;
+constexpr unsigned kWriteBits = 0222;
+// As many links as the system itself follows before giving up.
+constexpr int kMaxLinkHops = 40;
+
 class PosixFileCalls final : public FileSystemCalls {
 public:
-    int openForWriting(const char* path) override {
+    int createNew(const char* path, unsigned mode) override {
         int fd = -1;
         do {
-            fd = ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+            fd = ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         } while (fd < 0 && errno == EINTR);
+        // The umask may have taken bits away: the file gets exactly the ones asked for.
+        if (fd >= 0 && ::fchmod(fd, mode) != 0) {
+            const int error = errno;
+            ::close(fd);
+            errno = error;
+            return -1;
+        }
         return fd;
     }
 
@@ -81,15 +97,15 @@ public:
         }
     }
 
-    std::error_code open() {
+    // The folder's write lock is held, so a file of the scratch name is a stale one, whatever it
+    // is: removed, and never written through should it be a link.
+    std::error_code create(unsigned mode) {
         errno = 0;
-        fd_ = calls_.openForWriting(path_.c_str());
-        if (fd_ < 0 && (errno == EACCES || errno == EPERM)) {
-            // A stale read-only scratch file: it is ours to replace.
-            calls_.remove(path_.c_str());
-            errno = 0;
-            fd_ = calls_.openForWriting(path_.c_str());
+        if (calls_.remove(path_.c_str()) != 0 && errno != ENOENT) {
+            return failedCall();
         }
+        errno = 0;
+        fd_ = calls_.createNew(path_.c_str(), mode);
         return fd_ < 0 ? failedCall() : std::error_code();
     }
 
@@ -119,6 +135,78 @@ private:
     bool kept_ = false;
 };
 
+std::filesystem::path folderOf(const std::filesystem::path& file) {
+    const std::filesystem::path folder = file.parent_path();
+    return folder.empty() ? std::filesystem::path(".") : folder;
+}
+
+// The file a path names once every symbolic link on the way is followed; a missing file is given
+// as it is named, for the caller to handle.
+std::filesystem::path followLinks(std::filesystem::path path, std::error_code& error) {
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return path;
+        }
+        const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+        if (error) {
+            return {};
+        }
+        path = target.is_absolute() ? target : folderOf(path) / target;
+    }
+    error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+    return {};
+}
+
+struct CurrentFile {
+    std::string content;
+    unsigned mode = kNewFileMode;
+};
+
+bool mayBeChanged(const std::filesystem::path& file, const struct stat& info) {
+    return (info.st_mode & kWriteBits) != 0 &&
+           ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+std::error_code readCurrent(const std::filesystem::path& file, MissingFile missing,
+                            CurrentFile& current) {
+    struct stat info {};
+    if (::stat(file.c_str(), &info) != 0) {
+        if (errno == ENOENT && missing == MissingFile::ReadsAsEmpty) {
+            return {};
+        }
+        return failedCall();
+    }
+    if (S_ISREG(info.st_mode) && !mayBeChanged(file, info)) {
+        return std::make_error_code(std::errc::permission_denied);
+    }
+    current.mode = info.st_mode & kPermissionBits;
+    std::error_code error;
+    current.content = readWholeFile(file, error);
+    return error;
+}
+
+std::error_code replaceContent(const std::filesystem::path& file,
+                               const std::filesystem::path& scratch, std::string_view content,
+                               unsigned mode, FileSystemCalls& calls) {
+    {
+        Scratch written(calls, scratch);
+        std::error_code error = written.create(mode);
+        if (!error) {
+            error = written.write(content);
+        }
+        if (!error) {
+            error = written.renameOver(file);
+        }
+        if (error) {
+            return error;
+        }
+    }
+    // The new content is in place; a folder that cannot be flushed does not undo that.
+    calls.flushFolder(folderOf(file).c_str());
+    return {};
+}
+
 }  // namespace
 
 FileSystemCalls& systemFileCalls() {
@@ -126,26 +214,29 @@ FileSystemCalls& systemFileCalls() {
     return calls;
 }
 
-std::error_code replaceFileContent(const std::filesystem::path& target,
-                                   const std::filesystem::path& scratch, std::string_view content,
-                                   FileSystemCalls& calls) {
-    {
-        Scratch file(calls, scratch);
-        std::error_code error = file.open();
-        if (!error) {
-            error = file.write(content);
-        }
-        if (!error) {
-            error = file.renameOver(target);
-        }
-        if (error) {
-            return error;
-        }
+std::error_code rewriteFile(const std::filesystem::path& path, std::string_view scratchName,
+                            MissingFile missing, const ContentChange& change,
+                            FileSystemCalls& calls) {
+    std::error_code error;
+    const std::filesystem::path file = followLinks(path, error);
+    if (error) {
+        return error;
     }
-    // The new content is in place; a folder that cannot be flushed does not undo that.
-    const std::filesystem::path folder = target.parent_path();
-    calls.flushFolder(folder.empty() ? "." : folder.c_str());
-    return {};
+    const std::filesystem::path folder = folderOf(file);
+    const FolderWriteLock lock(folder);
+    if (lock.error()) {
+        return lock.error();
+    }
+    CurrentFile current;
+    error = readCurrent(file, missing, current);
+    if (error) {
+        return error;
+    }
+    const std::optional<std::string> content = change(current.content);
+    if (!content) {
+        return {};
+    }
+    return replaceContent(file, folder / scratchName, *content, current.mode, calls);
 }
 
 std::error_code createEmptyFile(const std::filesystem::path& path) {

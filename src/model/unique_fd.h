@@ -14,7 +14,10 @@ public:
     UniqueFd(const UniqueFd&) = delete;
     UniqueFd& operator=(const UniqueFd&) = delete;
     UniqueFd(UniqueFd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-    UniqueFd& operator=(UniqueFd&&) = delete;
+    UniqueFd& operator=(UniqueFd&& other) noexcept {
+        std::swap(fd_, other.fd_);
+        return *this;
+    }
     ~UniqueFd() {
         if (fd_ >= 0) {
             ::close(fd_);

@@ -103,13 +103,13 @@ class FailingCalls : public FileSystemCalls {
 public:
     explicit FailingCalls(Step failing = Step::None) : failing_(failing) {}
 
-    int openForWriting(const char* path) override {
+    int createNew(const char* path, unsigned mode) override {
         if (fails(Step::Open)) {
             return -1;
         }
         opened.emplace_back(path);
         ++openFiles;
-        return real().openForWriting(path);
+        return real().createNew(path, mode);
     }
     int writeAll(int fd, std::string_view data) override {
         if (failing_ == Step::Write) {
@@ -146,35 +146,43 @@ private:
     Step failing_;
 };
 
-TEST(ReplaceFileContentTest, AFailureBeforeTheRenameLeavesTheOldFile) {
+// The whole new content, whatever the old one was.
+std::error_code writeWhole(const std::filesystem::path& path, std::string_view scratchName,
+                           std::string_view content, FileSystemCalls& calls = systemFileCalls()) {
+    return rewriteFile(
+        path, scratchName, MissingFile::Fails,
+        [content](std::string_view) { return std::optional<std::string>(content); }, calls);
+}
+
+TEST(RewriteFileTest, AFailureBeforeTheRenameLeavesTheOldFile) {
     for (const Step step : {Step::Open, Step::Write, Step::Flush, Step::Close, Step::Rename}) {
         const test::TempFolder folder;
         test::writeFile(folder / "log", "old\r\n");
         FailingCalls calls(step);
-        const auto error = replaceFileContent(folder / "log", folder / "scratch", "new", calls);
+        const auto error = writeWhole(folder / "log", "scratch", "new", calls);
         const int expected = step == Step::Write ? ENOSPC : EIO;
         EXPECT_EQ(error, std::error_code(expected, std::generic_category()));
         EXPECT_EQ(test::readFile(folder / "log"), "old\r\n");
-        EXPECT_FALSE(std::filesystem::exists(folder / "scratch"));
+        EXPECT_EQ(std::filesystem::directory_iterator(folder.path())->path(), folder / "log");
         EXPECT_EQ(calls.openFiles, 0);
     }
 }
 
-TEST(ReplaceFileContentTest, FolderFlushFailureAfterTheRenameStillSucceeds) {
+TEST(RewriteFileTest, FolderFlushFailureAfterTheRenameStillSucceeds) {
     const test::TempFolder folder;
     test::writeFile(folder / "log", "old\r\n");
     FailingCalls calls(Step::FlushFolder);
-    EXPECT_FALSE(replaceFileContent(folder / "log", folder / "scratch", "new\r\n", calls));
+    EXPECT_FALSE(writeWhole(folder / "log", "scratch", "new\r\n", calls));
     EXPECT_EQ(test::readFile(folder / "log"), "new\r\n");
     EXPECT_FALSE(std::filesystem::exists(folder / "scratch"));
 }
 
-TEST(ReplaceFileContentTest, StaleScratchFileIsReplaced) {
+TEST(RewriteFileTest, StaleScratchFileIsReplaced) {
     const test::TempFolder folder;
     test::writeFile(folder / "log", "old\r\n");
     test::writeFile(folder / "scratch", std::string(100'000, '\xFF'));
     std::filesystem::permissions(folder / "scratch", std::filesystem::perms::owner_read);
-    EXPECT_FALSE(replaceFileContent(folder / "log", folder / "scratch", "new\r\n"));
+    EXPECT_FALSE(writeWhole(folder / "log", "scratch", "new\r\n"));
     EXPECT_EQ(test::readFile(folder / "log"), "new\r\n");
     EXPECT_FALSE(std::filesystem::exists(folder / "scratch"));
 }
