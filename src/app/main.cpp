@@ -1,8 +1,12 @@
 // ORV_PC: builds the platform services and the data folder, then opens the main window.
 
 #include <QTimer>
+#include <iostream>
 
+#include "app/app_texts.h"
+#include "model/daily_backup.h"
 #include "platform/data_folder.h"
+#include "platform/instance_lock.h"
 #include "platform/qt_http_client.h"
 #include "platform/qt_message_boxes.h"
 #include "platform/qt_printer.h"
@@ -10,22 +14,46 @@
 #include "platform/qt_settings_store.h"
 #include "platform/system_clock.h"
 #include "ui/application_setup.h"
+#include "ui/file_error_text.h"
 #include "ui/main_window.h"
 #include "ui/services.h"
+#include "ui/station_settings.h"
 
 int main(int argc, char* argv[]) {
     const auto application = orv::makeApplication(argc, argv, orv::Display::System);
+    orv::QtMessageBoxes messages;
+
+    const std::filesystem::path folder = orv::dataFolder();
+    const orv::InstanceLock instance(folder);
+    if (instance.heldElsewhere()) {
+        const QString text =
+            orv::app_text::kAlreadyOpen.arg(QString::fromStdU16String(folder.u16string()));
+        // Also on the terminal, for a copy started from one.
+        std::cerr << text.toStdString() << std::endl;
+        messages.inform(nullptr, text);
+        return 1;
+    }
 
     orv::QtSettingsStore settings;
-    orv::QtMessageBoxes messages;
     orv::SystemClock clock;
     orv::QtProgramEnd programEnd;
     orv::QtPrinter printer;
     orv::QtHttpClient http;
-    orv::Services services{settings, messages, clock, programEnd, printer, http, orv::dataFolder()};
+    const orv::ClockReading now = clock.localNow();
+    // The day's copy of the log is taken before anything can change the log.
+    orv::DailyBackup backup(folder, orv::storedStationCallsign(settings),
+                            {now.year, now.month, now.day});
+    orv::Services services{settings, messages, clock, programEnd, printer, http, folder};
 
     orv::MainWindow window(services);
     // Start-up runs inside the event loop, so that its dialogs can end the program.
-    QTimer::singleShot(0, &window, &orv::MainWindow::startUp);
+    QTimer::singleShot(0, &window, [&] {
+        window.startUp();
+        const std::error_code backupError = backup.wait();
+        if (backupError && !programEnd.ending()) {
+            messages.inform(&window,
+                            orv::app_text::kBackupNotWritten.arg(orv::fileErrorText(backupError)));
+        }
+    });
     return application->exec();
 }

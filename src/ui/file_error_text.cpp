@@ -17,6 +17,9 @@ QString fileErrorText(const std::error_code& error) {
             return QStringLiteral("fichier introuvable");
         case EISDIR:
             return QStringLiteral("un dossier porte ce nom");
+        case EEXIST:
+        case ENOTDIR:
+            return QStringLiteral("un fichier porte ce nom");
         default:
             return QStringLiteral("erreur système %1").arg(error.value());
     }

@@ -1,0 +1,17 @@
+#pragma once
+// The texts the program shows around its main window: a second copy started on the same data
+// folder, and a daily backup that could not be written.
+
+#include <QString>
+
+namespace orv::app_text {
+
+inline const QString kAlreadyOpen = QStringLiteral(
+    "ORV_PC est déjà ouvert : une seule fenêtre ORV_PC peut utiliser le dossier de données\n"
+    "%1\n"
+    "Revenez à la fenêtre ORV_PC déjà ouverte.");
+inline const QString kBackupNotWritten = QStringLiteral(
+    "La sauvegarde du jour du log n'a pas pu être écrite dans le dossier Sauvegardes (%1).\n"
+    "ORV_PC continue sans elle.");
+
+}  // namespace orv::app_text
