@@ -6,7 +6,16 @@ PREFIX ?= /usr/local
 # Rebuilds after a change or in another checkout reuse what was already compiled.
 CCACHE ?= $(shell command -v ccache)
 
-.PHONY: deps configure build run test install package bench format clean
+# The second builds of `make test`: the unit and widget tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the libFuzzer targets (clang), each in its own folder.
+SANITIZE_DIR ?= build-sanitize
+SANITIZED_TESTS = model_tests entry_tests ui_tests
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 20
+# The file-based fuzz targets run many times faster on a memory file system.
+FUZZ_TMPDIR ?= $(shell [ -w /dev/shm ] && echo /dev/shm || echo $${TMPDIR:-/tmp})
+
+.PHONY: deps configure build run test test-main test-sanitize test-fuzz torture install package bench format clean
 
 deps:
 	@scripts/install-deps
@@ -21,8 +30,11 @@ build: configure
 run: build
 	$(BUILD_DIR)/orv_pc
 
+# Every test (unit, widget, end-to-end, kill torture), then the sanitizer and fuzzing stages.
+test: test-main test-sanitize test-fuzz
+
 # Unit and widget tests run side by side; the end-to-end tests (RUN_SERIAL) one at a time.
-test: build
+test-main: build
 	@mkdir -p $(BUILD_DIR)/screenshots
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --timeout 300 -j $(shell nproc)
 
@@ -33,6 +45,24 @@ install: build
 package: build
 	@cd $(BUILD_DIR) && cpack
 
+# Any sanitizer report stops the test program, and so fails the stage.
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORV_SANITIZE=ON \
+		-DORV_WARNINGS_AS_ERRORS=ON -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) >/dev/null
+	@cmake --build $(SANITIZE_DIR) --target $(SANITIZED_TESTS)
+	@for t in $(SANITIZED_TESTS); do echo "== $$t (AddressSanitizer, UndefinedBehaviorSanitizer)"; \
+		QT_QPA_PLATFORM=offscreen $(SANITIZE_DIR)/tests/$$t --gtest_brief=1 || exit 1; done
+
+test-fuzz: deps
+	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DORV_FUZZ=ON -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) >/dev/null
+	@cmake --build $(FUZZ_DIR) --target fuzz_targets
+	@TMPDIR=$(FUZZ_TMPDIR) scripts/run-fuzzers $(FUZZ_DIR)/fuzz $(FUZZ_SECONDS)
+
+# The full kill torture (CI runs 50 kills within test-main).
+torture: build
+	$(BUILD_DIR)/tests/kill_torture 300
+
 bench: build
 	@for b in $$(find $(BUILD_DIR)/bench -maxdepth 1 -type f -executable -name 'bench_*' | sort); do \
 		echo "== $$b"; $$b --benchmark_min_time=0.2; done
@@ -41,4 +71,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

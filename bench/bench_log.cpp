@@ -9,6 +9,7 @@
 
 #include "bench_support.h"
 #include "model/contact_memory.h"
+#include "model/folder_lock.h"
 #include "model/list_row.h"
 #include "model/log_file.h"
 #include "model/log_rewrite.h"
@@ -107,6 +108,17 @@ void BM_CopyLogBaseline(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CopyLogBaseline)->Unit(benchmark::kMillisecond);
+
+// What each rewrite adds for the folder's write lock: the lock file created, locked and removed.
+void BM_FolderWriteLock(benchmark::State& state) {
+    for (auto _ : state) {
+        const FolderWriteLock lock(folder().path());
+        if (lock.error()) {
+            state.SkipWithError("lock failed");
+        }
+    }
+}
+BENCHMARK(BM_FolderWriteLock)->Unit(benchmark::kMicrosecond);
 
 void BM_DejaContacteNoMatch(benchmark::State& state) {
     const auto path = writtenLog("contact_PC.log", kLogLines);
