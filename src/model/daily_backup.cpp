@@ -96,11 +96,10 @@ DailyBackup::DailyBackup(const std::filesystem::path& dataFolder, std::string_vi
         return;
     }
     // Deferred as well as async: should no thread be left, the copy is written by wait().
-    copy_ = std::async(std::launch::async | std::launch::deferred,
-                       [folder, name = std::move(name), callsign = std::string(callsign),
-                        content = std::move(content)] {
-                           return writeBackup(folder, name, callsign, content);
-                       });
+    copy_ = std::async(
+        std::launch::async | std::launch::deferred,
+        [folder, name = std::move(name), callsign = std::string(callsign),
+         content = std::move(content)] { return writeBackup(folder, name, callsign, content); });
 }
 
 std::error_code DailyBackup::wait() {
