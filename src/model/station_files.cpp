@@ -4,7 +4,6 @@
 
 #include "model/contact_memory.h"
 #include "model/log_line.h"
-#include "model/log_rewrite.h"
 #include "model/reference_list.h"
 
 namespace orv {
@@ -26,18 +25,6 @@ std::filesystem::path StationFiles::firstNames() const {
 
 std::filesystem::path StationFiles::referenceList() const {
     return inFolder(kReferenceListFile);
-}
-
-std::filesystem::path StationFiles::scratch() const {
-    return inFolder(kScratchFile);
-}
-
-std::filesystem::path StationFiles::insertScratch() const {
-    return inFolder(kInsertScratchFile);
-}
-
-std::filesystem::path StationFiles::namesScratch() const {
-    return inFolder(kNamesScratchFile);
 }
 
 std::filesystem::path StationFiles::inFolder(std::string_view fileName) const {

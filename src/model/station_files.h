@@ -27,12 +27,6 @@ public:
     std::filesystem::path firstNames() const;
     // "Liste_PC.csv".
     std::filesystem::path referenceList() const;
-    // "Temporaire.txt": append, modify and delete, the first-name memory, saved reports.
-    std::filesystem::path scratch() const;
-    // "Temporaire6.txt": the insertion by date and time.
-    std::filesystem::path insertScratch() const;
-    // "Temporaire1.log": the site-names update.
-    std::filesystem::path namesScratch() const;
     // A file of the data folder by its name alone (a report, for instance).
     std::filesystem::path inFolder(std::string_view fileName) const;
 

@@ -83,9 +83,9 @@ WriteOutcome LogService::Supprime_Ligne(std::string_view line) {
 }
 
 WriteOutcome LogService::replaceAllLines(const std::vector<std::string>& lines) {
-    const StationFiles station = files();
     const std::error_code error =
-        replaceFileContent(station.log(), station.namesScratch(), joinLines(lines));
+        rewriteFile(files().log(), kNamesScratchFile, MissingFile::Fails,
+                    [&lines](std::string_view) { return joinLines(lines); });
     if (error) {
         explain(kLogNotWritten.arg(fileErrorText(error)));
         return WriteOutcome::NotWritten;
@@ -94,9 +94,9 @@ WriteOutcome LogService::replaceAllLines(const std::vector<std::string>& lines) 
 }
 
 bool LogService::saveFile(std::string_view name, std::string_view content) {
-    const StationFiles station = files();
     const std::error_code error =
-        replaceFileContent(station.inFolder(name), station.scratch(), content);
+        rewriteFile(files().inFolder(name), kScratchFile, MissingFile::ReadsAsEmpty,
+                    [content](std::string_view) { return std::string(content); });
     if (error) {
         explain(kFileNotSaved.arg(fromCp1252(name), fileErrorText(error)));
         return false;

@@ -14,8 +14,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <thread>
@@ -25,6 +23,7 @@
 #include "model/log_line.h"
 #include "model/log_rewrite.h"
 #include "model/text_lines.h"
+#include "support/file_bytes.h"
 #include "support/temp_folder.h"
 
 namespace orv {
@@ -64,7 +63,8 @@ std::string qso(int n, int day, int minute, bool qsl) {
     return formatLogLine({callsign(n), twoDigits(1 + n % 95), "", twoDigits(1 + n % 95) + "001",
                           twoDigits(1 + day % 28) + "/" + twoDigits(1 + day / 28 % 12) + "/21",
                           twoDigits(minute / 60 % 24) + ":" + twoDigits(minute % 60), "SSB",
-                          "14 Mhz", "59", "59", "", qsl});
+                          "14 Mhz", "59", "59", "", qsl})
+        .value();
 }
 
 // Line n of the log the torture starts from, in date order.
@@ -133,19 +133,10 @@ Files applied(Files files, const Operation& operation) {
     return files;
 }
 
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const fs::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
-
 struct Folder {
     fs::path log;
     fs::path memory;
-    Files read() const { return {readFile(log), readFile(memory)}; }
+    Files read() const { return {test::readFile(log), test::readFile(memory)}; }
 };
 
 // The writer: reports each operation's number before starting it, then does it through the file
@@ -244,8 +235,8 @@ int run(int kills, std::uint64_t seed) {
     const test::TempFolder temp("orv_torture");
     const Folder folder{temp / "F4ABC_PC.log", temp / kFirstNameFile};
     Files expected = initialFiles();
-    writeFile(folder.log, expected.log);
-    writeFile(folder.memory, expected.memory);
+    test::writeFile(folder.log, expected.log);
+    test::writeFile(folder.memory, expected.memory);
     std::mt19937_64 random(seed);
     std::uint64_t next = 0;
     Tally tally;

@@ -20,7 +20,7 @@ TEST_F(LogFileFaultsTest, ReadOnlyLogRefusesTheQsoAndKeepsItInTheFields) {
     typeQso({.callsign = "F5XYZ", .reference = "2a001"});
     QTest::mouseClick(w().Valide_A, Qt::LeftButton);
 
-    EXPECT_EQ(messages_.messages,
+    EXPECT_EQ(messages.messages,
               QStringList{QStringLiteral(
                   "Le log n'a pas pu être enregistré (accès refusé) : il n'a pas été modifié.")});
     EXPECT_EQ(readDataFile("F4ABC_PC.log"), before);
@@ -30,9 +30,9 @@ TEST_F(LogFileFaultsTest, ReadOnlyLogRefusesTheQsoAndKeepsItInTheFields) {
     EXPECT_TRUE(w().Valide_A->isEnabled());
 
     fs::permissions(dataFile("F4ABC_PC.log"), fs::perms(0644));
-    messages_.messages.clear();
+    messages.messages.clear();
     QTest::mouseClick(w().Valide_A, Qt::LeftButton);
-    EXPECT_TRUE(messages_.messages.isEmpty());
+    EXPECT_TRUE(messages.messages.isEmpty());
     EXPECT_EQ(w().Liste_PC->model()->rowCount(), 2);
 }
 
@@ -49,7 +49,7 @@ TEST_F(LogFileFaultsTest, LinkedLogReceivesTheQsoWhereItLives) {
     typeQso({.callsign = "F5XYZ", .reference = "2a001"});
     QTest::mouseClick(w().Valide_A, Qt::LeftButton);
 
-    EXPECT_TRUE(messages_.messages.isEmpty());
+    EXPECT_TRUE(messages.messages.isEmpty());
     EXPECT_TRUE(fs::is_symlink(dataFile("F4ABC_PC.log")));
     EXPECT_EQ(readDataFile("synced/F4ABC_PC.log").size(), 2 * 109u);
     EXPECT_EQ(w().Liste_PC->model()->rowCount(), 2);

@@ -22,7 +22,8 @@ namespace fs = std::filesystem;
 std::string qso(std::string_view callsign, int day) {
     const std::string date = (day < 10 ? "0" : "") + std::to_string(day) + "/01/21";
     return formatLogLine({std::string(callsign), "89", "", "89001", date, "10:00", "SSB", "14 Mhz",
-                          "59", "59", "", false});
+                          "59", "59", "", false})
+        .value();
 }
 
 const std::string kOldLog = qso("F5AAA", 1) + "\r\n" + qso("F5BBB", 3) + "\r\n";

@@ -11,9 +11,6 @@ TEST(StationFilesTest, EveryFileLivesDirectlyInTheDataFolder) {
     EXPECT_EQ(files.adifExport(), "/data/ORV_PC/F4ABC_P_PC.adi");
     EXPECT_EQ(files.firstNames(), "/data/ORV_PC/Liste_Prenom.txt");
     EXPECT_EQ(files.referenceList(), "/data/ORV_PC/Liste_PC.csv");
-    EXPECT_EQ(files.scratch(), "/data/ORV_PC/Temporaire.txt");
-    EXPECT_EQ(files.insertScratch(), "/data/ORV_PC/Temporaire6.txt");
-    EXPECT_EQ(files.namesScratch(), "/data/ORV_PC/Temporaire1.log");
     EXPECT_EQ(files.inFolder("F4ABC_P_Liste_Patrimoines_07_12_26.txt"),
               "/data/ORV_PC/F4ABC_P_Liste_Patrimoines_07_12_26.txt");
 }
