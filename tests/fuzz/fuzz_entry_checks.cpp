@@ -61,7 +61,8 @@ void checkCommittedLine(FuzzedDataProvider& data) {
          {&record.callsign, &record.departement, &record.firstName, &record.reference, &record.date,
           &record.time, &record.mode, &record.band, &record.reportReceived, &record.reportSent,
           &record.siteName}) {
-        *value = data.ConsumeRandomLengthString(40);
+        // The entry fields refuse control characters as they are typed or pasted.
+        *value = fuzz::oneLine(data.ConsumeRandomLengthString(40));
     }
     record.qslReceived = data.ConsumeBool();
     if (!checkCommit(record)) {
