@@ -19,12 +19,13 @@ ReferenceSite ownedSite(const ReferenceSiteView& site) {
 }
 
 // Visits the site lines after the revision line, up to the end of the list or until visit returns
-// false. The revision of line 1 goes to revision when asked for.
+// false. The revision of line 1 goes to revision when asked for. False when the file is missing or
+// unreadable.
 template <class Visit>
-void forEachSite(const std::filesystem::path& listPath, Visit visit,
+bool forEachSite(const std::filesystem::path& listPath, Visit visit,
                  std::optional<std::string>* revision = nullptr) {
     bool revisionLine = true;
-    forEachFileLine(listPath, [&](std::string_view line) {
+    return forEachFileLine(listPath, [&](std::string_view line) {
         if (std::exchange(revisionLine, false)) {
             if (revision) {
                 *revision = revisionOfLine(line);
@@ -107,17 +108,28 @@ std::optional<std::string> readRevision(const std::filesystem::path& listPath) {
     return revision;
 }
 
-std::string Cherche_Nom_Patrimoine(const std::filesystem::path& listPath,
-                                   std::string_view reference) {
-    std::string name;
-    forEachSite(listPath, [&](const ReferenceSiteView& site) {
+FoundSite findSite(const std::filesystem::path& listPath, std::string_view reference) {
+    FoundSite found;
+    const bool read = forEachSite(listPath, [&](const ReferenceSiteView& site) {
         if (site.reference != reference) {
             return true;
         }
-        name = site.name;
+        found = {SiteSearch::Found, ownedSite(site)};
         return false;
     });
-    return name;
+    if (!read) {
+        return {SiteSearch::NoList, {}};
+    }
+    return found;
+}
+
+std::string communeOf(const ReferenceSite& site) {
+    return site.communeStart + ' ' + site.communeEnd;
+}
+
+std::string Cherche_Nom_Patrimoine(const std::filesystem::path& listPath,
+                                   std::string_view reference) {
+    return findSite(listPath, reference).site.name;
 }
 
 }  // namespace orv

@@ -70,6 +70,21 @@ ReferenceList readReferenceList(const std::filesystem::path& listPath);
 // The revision of the list on disk (line 1 only), or nothing.
 std::optional<std::string> readRevision(const std::filesystem::path& listPath);
 
+// One reference looked up in the list on disk, with one pass over the file at most, stopping at the
+// first site carrying exactly that reference.
+enum class SiteSearch { Found, Absent, NoList };
+
+struct FoundSite {
+    SiteSearch outcome = SiteSearch::Absent;
+    ReferenceSite site;  // set when Found
+};
+
+// NoList when the file is missing or unreadable.
+FoundSite findSite(const std::filesystem::path& listPath, std::string_view reference);
+
+// The commune of a site as it is shown: its first part, one blank, its second part.
+std::string communeOf(const ReferenceSite& site);
+
 // The name of the first site carrying exactly this reference; an empty text when none does or the
 // file is missing or unreadable. One pass over the file at most, stopping at the match: the entry
 // chain looks up a single reference as it is typed, and a list replaced by an update is seen at

@@ -1,0 +1,20 @@
+#include "net/list_revision.h"
+
+#include "model/cp1252.h"
+
+namespace orv {
+
+RevisionCheck checkRevision(const std::optional<std::string>& listRevision,
+                            std::string_view remembered) {
+    if (!listRevision) {
+        return {"Aucune liste des Patrimoines lisible n'est installée (Liste_PC.csv).", {}};
+    }
+    const std::string shown = cp1252ToUtf8(*listRevision);
+    if (*listRevision == remembered) {
+        return {"La liste des Patrimoines est à la derniere révision   (" + shown + ")",
+                listRevision};
+    }
+    return {"La liste des Patrimoines à été mise à jour   " + shown, listRevision};
+}
+
+}  // namespace orv

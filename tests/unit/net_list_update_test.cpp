@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include "net/list_download.h"
+#include "net/list_revision.h"
+#include "net/web_address.h"
+
+namespace orv {
+namespace {
+
+const std::string kList = "Rev 004 02/03/24;;;\r\nPC-89001;Nom;x;1;x;a;b;\r\n";
+
+TEST(ListAnswerTest, OnlyACompleteListAnsweredWith200IsAccepted) {
+    struct Case {
+        ListAnswer answer;
+        bool accepted;
+        std::string message;
+    };
+    const std::string kept(kListKept);
+    const std::vector<Case> cases = {
+        {{TransferEnd::Finished, 200, kList, std::nullopt}, true, ""},
+        {{TransferEnd::Finished, 200, kList, kList.size()}, true, ""},
+        {{TransferEnd::Finished, 200, "Rev;", std::nullopt}, true, ""},
+        {{TransferEnd::NoConnection, 0, "", std::nullopt},
+         false,
+         "Attention pas d'acces à Internet"},
+        {{TransferEnd::Finished, 200, "", 0}, false, "Attention pas d'acces à Internet"},
+        {{TransferEnd::Finished, 404, kList, std::nullopt},
+         false,
+         "Le serveur a répondu par l'erreur HTTP 404" + kept},
+        {{TransferEnd::Finished, 500, "", std::nullopt},
+         false,
+         "Le serveur a répondu par l'erreur HTTP 500" + kept},
+        {{TransferEnd::Finished, 200, "<html>\r\n<p>a;b</p>", std::nullopt},
+         false,
+         "Le fichier reçu n'a pas de ligne de révision, ce n'est pas une liste des Patrimoines" +
+             kept},
+        {{TransferEnd::Finished, 200, "Rev\n;;", std::nullopt},
+         false,
+         "Le fichier reçu n'a pas de ligne de révision, ce n'est pas une liste des Patrimoines" +
+             kept},
+        {{TransferEnd::Finished, 200, kList.substr(0, 30), 12'345},
+         false,
+         "Le téléchargement a été interrompu (30 octets reçus sur 12 345)" + kept},
+        {{TransferEnd::Interrupted, 200, kList, std::nullopt},
+         false,
+         "Le téléchargement a été interrompu (46 octets reçus)" + kept},
+        {{TransferEnd::TimedOut, 200, kList, std::nullopt},
+         false,
+         "Le serveur de la liste des Patrimoines ne répond plus (délai de 30 secondes dépassé)" +
+             kept},
+        {{TransferEnd::Cancelled, 200, kList, std::nullopt}, false, "Téléchargement annulé" + kept},
+        {{TransferEnd::TooLarge, 200, "", 20'000'000},
+         false,
+         "La réponse du serveur dépasse 8 Mo, ce n'est pas une liste des Patrimoines" + kept},
+    };
+    for (const Case& c : cases) {
+        const ListVerdict verdict = judgeListAnswer(c.answer);
+        EXPECT_EQ(verdict.accepted, c.accepted) << c.message;
+        EXPECT_EQ(verdict.message, c.message);
+    }
+}
+
+TEST(ListAnswerTest, ProgressShowsTheBytesInGroupsOfThree) {
+    EXPECT_EQ(downloadProgressText(0, std::nullopt),
+              "Téléchargement de la liste des Patrimoines : 0 octets reçus");
+    EXPECT_EQ(downloadProgressText(1'234'567, 20'000'000),
+              "Téléchargement de la liste des Patrimoines : 1 234 567 octets reçus sur 20 000 000");
+    EXPECT_EQ(downloadProgressText(999, 1'000), downloadProgressText(999, 1'000));
+}
+
+TEST(RevisionCheckTest, SameRevisionOrUpdatedAndWhatIsRemembered) {
+    const RevisionCheck same = checkRevision("Rev 004 02/03/24", "Rev 004 02/03/24");
+    EXPECT_EQ(same.message,
+              "La liste des Patrimoines est à la derniere révision   (Rev 004 02/03/24)");
+    EXPECT_EQ(same.revisionToRemember, "Rev 004 02/03/24");
+
+    const RevisionCheck first = checkRevision("Rev 004 02/03/24", kDefaultRevision);
+    EXPECT_EQ(first.message, "La liste des Patrimoines à été mise à jour   Rev 004 02/03/24");
+    EXPECT_EQ(first.revisionToRemember, "Rev 004 02/03/24");
+
+    EXPECT_TRUE(checkRevision("REV 004 02/03/24", "Rev 004 02/03/24")
+                    .message.starts_with("La liste des Patrimoines à été mise à jour"));
+    EXPECT_EQ(checkRevision("R\xE9v 5", "x").message,
+              "La liste des Patrimoines à été mise à jour   Rév 5");
+    EXPECT_EQ(checkRevision("", "").revisionToRemember, "");
+
+    const RevisionCheck none = checkRevision(std::nullopt, kDefaultRevision);
+    EXPECT_EQ(none.message, "Aucune liste des Patrimoines lisible n'est installée (Liste_PC.csv).");
+    EXPECT_EQ(none.revisionToRemember, std::nullopt);
+}
+
+TEST(WebAddressTest, SchemeHostAndOptionalPortWithoutPath) {
+    const std::vector<std::pair<std::string, std::optional<std::string>>> cases = {
+        {"http://velmora.example", "http://velmora.example"},
+        {" https://www.velmora.example:8443/ ", "https://www.velmora.example:8443"},
+        {"http://127.0.0.1:8080", "http://127.0.0.1:8080"},
+        {"http://[::1]:65535", "http://[::1]:65535"},
+        {"http://[::1]", "http://[::1]"},
+        {"http://host:0", std::nullopt},
+        {"http://host:65536", std::nullopt},
+        {"http://host:", std::nullopt},
+        {"http://host:80a", std::nullopt},
+        {"http://host/Velmora", std::nullopt},
+        {"http://", std::nullopt},
+        {"ftp://host", std::nullopt},
+        {"host", std::nullopt},
+        {"http://ho st", std::nullopt},
+        {"http://host?x=1", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& [address, normal] : cases) {
+        EXPECT_EQ(normalizedAddress(address), normal) << address;
+    }
+    EXPECT_EQ(urlOnSite("http://127.0.0.1:8080/", kReferenceListUrlPath),
+              "http://127.0.0.1:8080/Velmora/Liste_PC.csv");
+    EXPECT_EQ(urlOnSite("nowhere", kReferenceListUrlPath), std::nullopt);
+    for (const AddressSetting& setting : kAddressSettings) {
+        EXPECT_TRUE(normalizedAddress(setting.defaultAddress)) << setting.key;
+    }
+}
+
+}  // namespace
+}  // namespace orv
