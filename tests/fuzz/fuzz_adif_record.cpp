@@ -1,0 +1,51 @@
+// ADIF_SP on any text: one record of twelve fields in order, each length the length of its value.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "export/adif.h"
+
+namespace {
+
+struct Field {
+    std::string_view name;
+    bool trimmed;  // the value is the trimmed column itself, not a transformation of it
+};
+
+constexpr Field kFields[] = {{"CALL", true},     {"STATE", true},    {"NAME", true},
+                             {"BAND", false},    {"MODE", true},     {"QSO_DATE", false},
+                             {"TIME_ON", false}, {"RST_RCVD", true}, {"RST_SENT", true},
+                             {"SIG", true},      {"SIG_INFO", true}, {"QSL_RCVD", false}};
+
+void check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view line(reinterpret_cast<const char*>(data), size);
+    const std::string record = orv::ADIF_SP(line);
+    std::size_t pos = 0;
+    std::string_view value;
+    for (const Field& field : kFields) {
+        const std::string tag = (pos == 0 ? "<" : " <") + std::string(field.name) + ":";
+        check(record.compare(pos, tag.size(), tag) == 0);
+        pos += tag.size();
+        const std::size_t close = record.find('>', pos);
+        check(close != std::string::npos);
+        const std::size_t length = std::stoul(record.substr(pos, close - pos));
+        check(close + 1 + length <= record.size());
+        value = std::string_view(record).substr(close + 1, length);
+        check(!field.trimmed || value.empty() || (value.front() != ' ' && value.back() != ' '));
+        pos = close + 1 + length;
+    }
+    check(value == "Y" || value == "N");
+    check(record.substr(pos) == " <eor>");
+    return 0;
+}
