@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "model/log_file.h"
 #include "model/log_line.h"
 #include "model/reference_list.h"
 #include "model/safe_file_write.h"
 #include "model/site_names_update.h"
-#include "model/text_file.h"
 #include "model/text_lines.h"
 
 namespace orv {
@@ -26,6 +26,7 @@ struct Files {
     test::TempFolder folder{"orv_bench"};
     std::filesystem::path log = folder / "F4ABC_PC.log";
     std::filesystem::path list = folder / std::string(kReferenceListFile);
+    std::filesystem::path scratch = folder / "Temporaire1.log";
 
     Files() {
         bench::writeFile(log, bench::logContent(kLogLines));
@@ -38,22 +39,25 @@ const Files& files() {
     return instance;
 }
 
+// As the program does it: the list read once and indexed, the log read, every line rewritten, the
+// log replaced through its scratch file.
 void updateOnce() {
-    if (updateSiteNames(files().log, files().list).status != SiteNamesStatus::Done) {
+    const ReferenceList list = readReferenceList(files().list);
+    const std::vector<std::string> lines = withSiteNamesUpdated(readLog(files().log).lines, list);
+    if (replaceFileContent(files().log, files().scratch, joinLines(lines))) {
         throw std::runtime_error("site-names update failed");
     }
 }
 
 // The list scanned from the top of the file for every line of the log.
 void updateWithOneScanPerLine() {
-    std::error_code error;
-    std::vector<std::string> lines = splitLines(readWholeFile(files().log, error));
+    std::vector<std::string> lines = readLog(files().log).lines;
     for (std::string& line : lines) {
         const std::string reference(trimBlanks(readField(line, log_field::kReference)));
         line =
             lineWithSiteName(line, siteNameColumn(Cherche_Nom_Patrimoine(files().list, reference)));
     }
-    replaceFileContent(files().log, files().folder / kSiteNamesScratchFile, joinLines(lines));
+    replaceFileContent(files().log, files().scratch, joinLines(lines));
 }
 
 double secondsOf(void (*update)()) {

@@ -4,8 +4,6 @@
 
 #include "model/cp1252.h"
 #include "model/log_line.h"
-#include "model/text_file.h"
-#include "model/text_lines.h"
 
 namespace orv {
 namespace {
@@ -57,26 +55,6 @@ std::vector<std::string> withSiteNamesUpdated(std::vector<std::string> lines,
         line = lineWithSiteName(line, site ? siteNameColumn(site->name) : blankName);
     }
     return lines;
-}
-
-SiteNamesResult updateSiteNames(const std::filesystem::path& logPath,
-                                const std::filesystem::path& listPath, FileSystemCalls& calls) {
-    const ReferenceList list = readReferenceList(listPath);
-    if (!list.revision()) {
-        return {SiteNamesStatus::NoList, {}};
-    }
-    std::error_code error;
-    const std::string content = readWholeFile(logPath, error);
-    if (error) {
-        return {SiteNamesStatus::Failed, error};
-    }
-    const std::vector<std::string> lines = withSiteNamesUpdated(splitLines(content), list);
-    error = replaceFileContent(logPath, logPath.parent_path() / kSiteNamesScratchFile,
-                               joinLines(lines), calls);
-    if (error) {
-        return {SiteNamesStatus::Failed, error};
-    }
-    return {};
 }
 
 }  // namespace orv

@@ -3,18 +3,13 @@
 // columns and gets the name the list gives for its reference, so that the log carries the names of
 // the current list.
 
-#include <filesystem>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 #include "model/reference_list.h"
-#include "model/safe_file_write.h"
 
 namespace orv {
-
-inline constexpr std::string_view kSiteNamesScratchFile = "Temporaire1.log";
 
 // The site-name column of a name from the list: in capitals (accented letters too), cut to 30
 // characters or padded with blanks to 30.
@@ -29,22 +24,5 @@ std::string lineWithSiteName(std::string_view line, std::string_view nameColumn)
 // 30 blanks when the list has none. Lines keep their order.
 std::vector<std::string> withSiteNamesUpdated(std::vector<std::string> lines,
                                               const ReferenceList& list);
-
-enum class SiteNamesStatus {
-    Done,
-    NoList,  // the list is missing, unreadable or has no revision line: the log is untouched
-    Failed,  // the log could not be read or written (error says why): the log is untouched
-};
-
-struct SiteNamesResult {
-    SiteNamesStatus status = SiteNamesStatus::Done;
-    std::error_code error;
-};
-
-// Reads the list once and the log once, and puts the rewritten log in place through
-// "Temporaire1.log" in the log's folder.
-SiteNamesResult updateSiteNames(const std::filesystem::path& logPath,
-                                const std::filesystem::path& listPath,
-                                FileSystemCalls& calls = systemFileCalls());
 
 }  // namespace orv

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "export/adif_export.h"
+#include "export/adif.h"
 #include "model/log_line.h"
 #include "model/text_lines.h"
 
@@ -33,8 +33,8 @@ std::vector<std::string> sampleLog() {
     };
     for (const char* band : {"1.8 Mhz", "5.0 Mhz", "7.0 Mhz", "14 Mhz", "18 Mhz", "21 Mhz",
                              "24 Mhz", "28 Mhz", "50 Mhz", "144 Mhz"}) {
-        lines.push_back(line({"F1BAND", "01", "A B", "01001", "15/08/24", "12:30", "SSB", band,
-                              "5", "9", "  nom  avec  blancs  ", false}));
+        lines.push_back(line({"F1BAND", "01", "A B", "01001", "15/08/24", "12:30", "SSB", band, "5",
+                              "9", "  nom  avec  blancs  ", false}));
     }
     std::string longLine = lines.front() + "   suite inattendue <eor> <CALL:3>XXX";
     longLine[106] = '+';
@@ -50,9 +50,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::filesystem::path folder = argv[1];
-    const auto log = folder / "F4ABC_PC.log";
-    std::ofstream(log, std::ios::binary) << orv::joinLines(sampleLog());
-    const orv::AdifExportResult result =
-        orv::exportAdif(log, folder / orv::adifFileName("F4ABC"), "F4ABC");
-    return result.status == orv::AdifExportStatus::Done ? 0 : 1;
+    const std::vector<std::string> log = sampleLog();
+    std::ofstream(folder / "F4ABC_PC.log", std::ios::binary) << orv::joinLines(log);
+    std::ofstream adif(folder / "F4ABC_PC.adi", std::ios::binary);
+    adif << orv::adifContent("F4ABC", log);
+    return adif.flush() ? 0 : 1;
 }

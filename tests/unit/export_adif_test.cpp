@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "export/adif.h"
-#include "export/adif_export.h"
 #include "model/log_line.h"
-#include "unit/test_support.h"
 
 namespace orv {
 namespace {
@@ -57,43 +55,15 @@ TEST(AdifRecordTest, ShortBlankAndOddLinesStillGiveOneRecord) {
     EXPECT_EQ(ADIF_SP(odd + "*** trailing text ***"), ADIF_SP(odd));
 }
 
-TEST(AdifExportTest, HeaderThenOneRecordPerLineInCp1252AndCrLf) {
-    const test::TempFolder folder;
-    const auto log = folder / "F4ABC_PC.log";
-    const auto adif = folder / adifFileName("F4ABC");
-    EXPECT_EQ(adifFileName("F4ABC_P"), "F4ABC_P_PC.adi");
+TEST(AdifFileTest, HeaderThenOneRecordPerLineInCp1252AndCrLf) {
     const std::string header =
-        "Exportation du log de la station F4ABC au format ADIF\r\n\r\n"
+        "Exportation du log de la station F4ABC_P au format ADIF\r\n\r\n"
         "Fichier cr\xE9\xE9 par ORV_PC, carnet de trafic du Diplome des Patrimoines Fran\xE7"
         "ais\r\n\r\n\r\n<eoh>\r\n";
-
-    test::writeFile(log, "");
-    EXPECT_EQ(exportAdif(log, adif, "F4ABC").status, AdifExportStatus::Done);
-    EXPECT_EQ(test::readFile(adif), header);
-
-    test::writeFile(log, line("7.0 Mhz") + "\r\n\r\n" + line("144 Mhz") + "\r\n");
-    EXPECT_EQ(exportAdif(log, adif, "F4ABC").status, AdifExportStatus::Done);
-    EXPECT_EQ(test::readFile(adif), header + ADIF_SP(line("7.0 Mhz")) + "\r\n" + ADIF_SP("") +
-                                        "\r\n" + ADIF_SP(line("144 Mhz")) + "\r\n");
-    EXPECT_FALSE(std::filesystem::exists(folder / "Temporaire.txt"));
-}
-
-TEST(AdifExportTest, AFileThatCannotBeWrittenIsReportedAndTheLogIsOnlyRead) {
-    const test::TempFolder folder;
-    const auto log = folder / "F4ABC_PC.log";
-    const std::string content = line("14 Mhz") + "\r\n";
-    test::writeFile(log, content);
-
-    const AdifExportResult missing = exportAdif(folder / "none.log", folder / "x.adi", "F4ABC");
-    EXPECT_EQ(missing.status, AdifExportStatus::LogUnreadable);
-    EXPECT_FALSE(std::filesystem::exists(folder / "x.adi"));
-
-    std::filesystem::create_directory(folder / "F4ABC_PC.adi");
-    const AdifExportResult blocked = exportAdif(log, folder / "F4ABC_PC.adi", "F4ABC");
-    EXPECT_EQ(blocked.status, AdifExportStatus::NotWritten);
-    EXPECT_EQ(blocked.error, std::errc::is_a_directory);
-    EXPECT_EQ(test::readFile(log), content);
-    EXPECT_FALSE(std::filesystem::exists(folder / "Temporaire.txt"));
+    EXPECT_EQ(adifContent("F4ABC_P", {}), header);
+    EXPECT_EQ(adifContent("F4ABC_P", {line("7.0 Mhz"), "", line("144 Mhz")}),
+              header + ADIF_SP(line("7.0 Mhz")) + "\r\n" + ADIF_SP("") + "\r\n" +
+                  ADIF_SP(line("144 Mhz")) + "\r\n");
 }
 
 }  // namespace

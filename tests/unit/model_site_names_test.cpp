@@ -82,52 +82,6 @@ TEST(SiteNameLineTest, EveryLineGetsTheNameOfItsFirstSiteOrBlanks) {
               (Lines{updated[0], updated[1]}));
 }
 
-class SiteNamesFileTest : public testing::Test {
-protected:
-    void SetUp() override {
-        test::writeFile(list_,
-                        "Rev 003 01/02/24;\r\nPC-89001;Ch\xE2teau;x;1;x;a;b;\r\n;;;;;;;;\r\n"
-                        "PC-89002;After the end;x;2;x;a;b;\r\n");
-    }
-
-    test::TempFolder folder_;
-    std::filesystem::path log_ = folder_ / "F4ABC_PC.log";
-    std::filesystem::path list_ = folder_ / "Liste_PC.csv";
-};
-
-TEST_F(SiteNamesFileTest, RewritesTheLogThroughItsScratchFile) {
-    const std::string before =
-        qso("89002", "GARDE", false) + "\r\n" + qso("89001", "", true) + "\r\n";
-    test::writeFile(log_, before);
-    EXPECT_EQ(updateSiteNames(log_, list_).status, SiteNamesStatus::Done);
-    EXPECT_EQ(test::readFile(log_),
-              qso("89002", "", false) + "\r\n" + qso("89001", "CH\xC2TEAU", true) + "\r\n");
-    EXPECT_FALSE(std::filesystem::exists(folder_ / "Temporaire1.log"));
-
-    test::writeFile(log_, "");
-    EXPECT_EQ(updateSiteNames(log_, list_).status, SiteNamesStatus::Done);
-    EXPECT_EQ(test::readFile(log_), "");
-}
-
-TEST_F(SiteNamesFileTest, WithoutAListOrWhenAStepFailsTheLogIsUntouched) {
-    const std::string before = qso("89001", "GARDE", false) + "\r\n";
-    test::writeFile(log_, before);
-    for (const std::string list : {"", "no revision line\r\nPC-89001;X;x;1;x;a;b;\r\n"}) {
-        test::writeFile(list_, list);
-        EXPECT_EQ(updateSiteNames(log_, list_).status, SiteNamesStatus::NoList);
-    }
-    EXPECT_EQ(updateSiteNames(log_, folder_ / "none.csv").status, SiteNamesStatus::NoList);
-    EXPECT_EQ(test::readFile(log_), before);
-
-    test::writeFile(list_, "Rev;\r\n");
-    std::filesystem::create_directory(folder_ / "Temporaire1.log");
-    const SiteNamesResult blocked = updateSiteNames(log_, list_);
-    EXPECT_EQ(blocked.status, SiteNamesStatus::Failed);
-    EXPECT_TRUE(blocked.error);
-    EXPECT_EQ(test::readFile(log_), before);
-    EXPECT_EQ(updateSiteNames(folder_ / "none.log", list_).status, SiteNamesStatus::Failed);
-}
-
 TEST(SiteDetailTest, FirstSiteOfTheReferenceWithItsCommune) {
     const test::TempFolder folder;
     const auto list = folder / "Liste_PC.csv";
