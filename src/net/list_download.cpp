@@ -55,9 +55,7 @@ ListVerdict judgeListAnswer(const ListAnswer& answer) {
     if (answer.status != 200) {
         return refused("Le serveur a répondu par l'erreur HTTP " + std::to_string(answer.status));
     }
-    const bool cut = answer.end == TransferEnd::Interrupted ||
-                     (answer.announcedLength && *answer.announcedLength != answer.body.size());
-    if (cut) {
+    if (answer.end == TransferEnd::Interrupted) {
         std::string reason = "Le téléchargement a été interrompu (" +
                              groupedDigits(answer.body.size()) + " octets reçus";
         if (answer.announcedLength) {

@@ -32,7 +32,7 @@ struct ListAnswer {
     TransferEnd end = TransferEnd::Finished;
     int status = 0;  // the HTTP status, 0 without an answer
     std::string body;
-    std::optional<std::size_t> announcedLength;  // the length the server announced, if any
+    std::optional<std::size_t> announcedLength;  // the length the server announced, if it did
 };
 
 struct ListVerdict {

@@ -38,7 +38,7 @@ TEST(ListAnswerTest, OnlyACompleteListAnsweredWith200IsAccepted) {
          false,
          "Le fichier reçu n'a pas de ligne de révision, ce n'est pas une liste des Patrimoines" +
              kept},
-        {{TransferEnd::Finished, 200, kList.substr(0, 30), 12'345},
+        {{TransferEnd::Interrupted, 200, kList.substr(0, 30), 12'345},
          false,
          "Le téléchargement a été interrompu (30 octets reçus sur 12 345)" + kept},
         {{TransferEnd::Interrupted, 200, kList, std::nullopt},
