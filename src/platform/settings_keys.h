@@ -18,6 +18,7 @@ inline const QString kBandKey = QStringLiteral("bande Utilisee");
 inline const QString kModeKey = QStringLiteral("Mode Utilise");
 inline const QString kDateAutoKey = QStringLiteral("Date Auto");
 inline const QString kRevisionKey = QStringLiteral("Rèvision");
+inline const QString kListRevisionKey = QStringLiteral("Revision_Liste_PC");
 
 // The section of one station's own choices: "Setup " followed directly by its callsign.
 inline QString stationSection(std::string_view callsign) {

@@ -1,6 +1,9 @@
 #include "ui/main_menu_routes.h"
 
+#include "model/list_row.h"
+#include "ui/log_tools.h"
 #include "ui/main_texts.h"
+#include "ui/reference_list_update.h"
 
 namespace orv {
 namespace {
@@ -28,15 +31,15 @@ MainMenuRoutes::MainMenuRoutes(const MainWidgets& w, WindowContext& context, Mai
     const MainMenus& m = w.menus;
     const std::function<void()> toCome;
     const Route routes[] = {
-        {m.Mnu_ADIF, toCome},
+        {m.Mnu_ADIF, [this] { LogTools(context_).exportAdif(); }},
         {m.Mnu_Quitter, [this] { context_.services.programEnd.endProgram(); }},
         {m.Mnu_Date_Auto, [this] { main_.chooseDateMode(true); }},
         {m.Mnu_Date_Man, [this] { main_.chooseDateMode(false); }},
         {m.Mnu_New_Indicatif, [this] { openStationWindow(false); }},
         {m.Mnu_L_Contacte, toCome},
         {m.Mnu_Carte_Acti_PC, toCome},
-        {m.Mnu_Maj_PC, toCome},
-        {m.Mnu_Maj_Nom_PC, toCome},
+        {m.Mnu_Maj_PC, [this] { ReferenceListUpdate(context_).run(); }},
+        {m.Mnu_Maj_Nom_PC, [this] { LogTools(context_).updateSiteNames(); }},
         {m.Mnu_Score, toCome},
         {m.Mnu_Diplomes, toCome},
         {m.Mnu_Non_Recue, toCome},
@@ -44,8 +47,8 @@ MainMenuRoutes::MainMenuRoutes(const MainWidgets& w, WindowContext& context, Mai
         {m.Mnu_Reglement, toCome},
         {m.Mnu_Apropos, [this] { showAbout(); }},
         {m.Mnu_Historique, [this] { showHistory(); }},
-        {w.Rechercher, toCome},
-        {w.Detail_Ref, toCome},
+        {w.Rechercher, [this] { openSearch(); }},
+        {w.Detail_Ref, [this] { showDetail(); }},
     };
     for (const Route& route : routes) {
         connectRoute(route, this);
@@ -69,6 +72,19 @@ void MainMenuRoutes::showAbout() {
 
 void MainMenuRoutes::showHistory() {
     context_.services.messages.inform(context_.mainWindow, main_text::kVersionHistory.join("\r\n"));
+}
+
+void MainMenuRoutes::openSearch() {
+    search_.open(
+        [this] { return new SearchWindow(context_, [this](int row) { main_.selectRow(row); }); });
+}
+
+// The detail window shows the reference of the row last chosen in the main list.
+void MainMenuRoutes::showDetail() {
+    context_.state.detailReference =
+        std::string(readField(context_.state.selectedLogLine, row_field::kReference));
+    detail_.open([this] { return new DetailWindow(context_); })
+        .showFor(context_.state.detailReference);
 }
 
 }  // namespace orv

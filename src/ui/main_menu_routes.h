@@ -5,7 +5,9 @@
 #include <QObject>
 #include <functional>
 
+#include "ui/detail_window.h"
 #include "ui/main_widgets.h"
+#include "ui/search_window.h"
 #include "ui/single_window.h"
 #include "ui/station_window.h"
 #include "ui/window_context.h"
@@ -30,10 +32,14 @@ public:
 private:
     void showAbout();
     void showHistory();
+    void openSearch();
+    void showDetail();
 
     WindowContext& context_;
     MainCommands& main_;
     SingleWindow<StationWindow> station_;
+    SingleWindow<SearchWindow> search_;
+    SingleWindow<DetailWindow> detail_;
 };
 
 }  // namespace orv

@@ -14,6 +14,7 @@
 #include "ui/main_texts.h"
 #include "ui/station_settings.h"
 #include "ui/text_codec.h"
+#include "ui/web_address_settings.h"
 #include "ui/window_placement.h"
 
 namespace orv {
@@ -58,6 +59,7 @@ void MainWindow::startUp() {
     services_.settings.setValue(settings::kApplication, settings::kGlobalSection,
                                 settings::kFolderKey,
                                 QString::fromStdU16String(services_.dataFolder.u16string()));
+    writeDefaultAddresses(services_.settings);
     state_.editFlag = false;
     show();
     w_.Ind_A->setEnabled(true);

@@ -18,6 +18,8 @@ struct ProgramState {
     bool editFlag = false;      // a logged QSO is being modified
     bool listLockFlag = false;  // clicks on the list are ignored while a QSO is modified
     bool insertFlag = false;    // the QSO being typed goes in at its date-and-time place
+    // The reference of the selected row, as "Detail Référence" took it for the detail window.
+    std::string detailReference;
 
     bool hasStation() const { return stationCallsign != kNoStation; }
 };

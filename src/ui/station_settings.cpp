@@ -2,6 +2,7 @@
 
 #include "entry/startup_settings.h"
 #include "entry/station_rules.h"
+#include "net/list_revision.h"
 #include "platform/settings_keys.h"
 #include "ui/text_codec.h"
 
@@ -44,6 +45,15 @@ void StationSettings::saveDateAuto(bool automatic) {
 
 void StationSettings::saveRevision(const QString& revision) {
     write(settings::kRevisionKey, revision);
+}
+
+std::string StationSettings::listRevision() const {
+    return toCp1252(read(settings::kListRevisionKey, fromUtf8(kDefaultRevision)))
+        .value_or(std::string(kDefaultRevision));
+}
+
+void StationSettings::saveListRevision(const std::string& revision) {
+    write(settings::kListRevisionKey, fromCp1252(revision));
 }
 
 void StationSettings::startNewStation() {

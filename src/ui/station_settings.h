@@ -21,6 +21,9 @@ public:
     QString dateAuto() const;
     void saveDateAuto(bool automatic);
     void saveRevision(const QString& revision);
+    // The revision of the reference list seen at the station's last update (Windows-1252).
+    std::string listRevision() const;
+    void saveListRevision(const std::string& revision);
     // A station chosen for the first time starts on the first band and the first mode.
     void startNewStation();
 

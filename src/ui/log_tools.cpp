@@ -1,0 +1,62 @@
+#include "ui/log_tools.h"
+
+#include "export/adif.h"
+#include "model/reference_list.h"
+#include "model/site_names_update.h"
+#include "ui/text_codec.h"
+
+namespace orv {
+namespace {
+
+const QString kNamesDone = QStringLiteral("Mise à jour du nom des Patrimoines terminée");
+const QString kNoList = QStringLiteral(
+    "La liste des Patrimoines Liste_PC.csv est absente ou illisible : les noms des Patrimoines du "
+    "log n'ont pas été modifiés.");
+const QString kLogUnreadable =
+    QStringLiteral("Le log %1 n'a pas pu être lu : rien n'a été modifié ni écrit.");
+const QString kAdifSaved = QStringLiteral("Le fichier a été enregistré sous le nom : ");
+
+}  // namespace
+
+void LogTools::updateSiteNames() {
+    const ReferenceList list = readReferenceList(context_.log.files().referenceList());
+    if (!list.revision()) {
+        inform(kNoList);
+        return;
+    }
+    std::optional<std::vector<std::string>> lines = readLog();
+    if (!lines) {
+        return;
+    }
+    if (context_.log.replaceAllLines(withSiteNamesUpdated(std::move(*lines), list)) ==
+        WriteOutcome::Written) {
+        inform(kNamesDone);
+    }
+}
+
+void LogTools::exportAdif() {
+    const std::optional<std::vector<std::string>> lines = readLog();
+    if (!lines) {
+        return;
+    }
+    const std::string name = context_.log.files().adifExport().filename().string();
+    if (context_.log.saveFile(name, adifContent(context_.state.stationCallsign, *lines))) {
+        inform(kAdifSaved + fromCp1252(name));
+    }
+}
+
+std::optional<std::vector<std::string>> LogTools::readLog() {
+    LogLoad load = context_.log.readFile();
+    if (load.status != LogLoadStatus::Loaded) {
+        inform(kLogUnreadable.arg(
+            QString::fromStdU16String(context_.log.files().log().filename().u16string())));
+        return std::nullopt;
+    }
+    return std::move(load.lines);
+}
+
+void LogTools::inform(const QString& message) {
+    context_.services.messages.inform(context_.mainWindow, message);
+}
+
+}  // namespace orv

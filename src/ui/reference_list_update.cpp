@@ -1,0 +1,96 @@
+#include "ui/reference_list_update.h"
+
+#include <QProgressDialog>
+
+#include "model/reference_list.h"
+#include "net/list_revision.h"
+#include "net/web_address.h"
+#include "ui/station_settings.h"
+#include "ui/text_codec.h"
+#include "ui/web_address_settings.h"
+
+namespace orv {
+namespace {
+
+const QString kCancel = QStringLiteral("Annuler");
+
+TransferEnd transferEnd(HttpReply::End end) {
+    switch (end) {
+        case HttpReply::End::Answered:
+            return TransferEnd::Finished;
+        case HttpReply::End::NoAnswer:
+            return TransferEnd::NoConnection;
+        case HttpReply::End::Incomplete:
+            return TransferEnd::Interrupted;
+        case HttpReply::End::TimedOut:
+            return TransferEnd::TimedOut;
+        case HttpReply::End::TooLarge:
+            return TransferEnd::TooLarge;
+        case HttpReply::End::Cancelled:
+            return TransferEnd::Cancelled;
+    }
+    return TransferEnd::NoConnection;
+}
+
+}  // namespace
+
+ReferenceListUpdate::ReferenceListUpdate(WindowContext& context, std::chrono::milliseconds timeout)
+    : context_(context), timeout_(timeout) {}
+
+void ReferenceListUpdate::run() {
+    const QString address = addressSetting(context_.services.settings, kListAddress);
+    const std::optional<std::string> url = urlOnSite(address.toStdString(), kReferenceListUrlPath);
+    if (url) {
+        Download(QString::fromStdString(*url), fromUtf8(kReferenceListFile));
+    } else {
+        context_.services.messages.inform(
+            context_.mainWindow,
+            fromUtf8(invalidAddressMessage(kListAddress, address.toStdString())));
+    }
+    checkRevision();
+}
+
+bool ReferenceListUpdate::Download(const QString& url, const QString& saveAs) {
+    QProgressDialog progress(fromUtf8(downloadProgressText(0, std::nullopt)), kCancel, 0, 0,
+                             context_.mainWindow);
+    progress.setObjectName(QStringLiteral("Telechargement"));
+    progress.setWindowTitle(QStringLiteral("ORV_PC"));
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    HttpClient& http = context_.services.http;
+    QObject::connect(&progress, &QProgressDialog::canceled, &progress, [&http] { http.cancel(); });
+    progress.show();
+
+    std::optional<std::size_t> announced;
+    const HttpReply reply =
+        http.get({QUrl(url), timeout_, qint64(kMaxListBytes)}, [&](qint64 received, qint64 total) {
+            announced = total >= 0 ? std::optional<std::size_t>(std::size_t(total)) : std::nullopt;
+            progress.setMaximum(total > 0 ? int(std::min<qint64>(total, INT_MAX)) : 0);
+            progress.setValue(total > 0 ? int(std::min(received, total)) : 0);
+            progress.setLabelText(fromUtf8(downloadProgressText(std::size_t(received), announced)));
+        });
+    progress.close();
+
+    const ListVerdict verdict = judgeListAnswer(
+        {transferEnd(reply.end), reply.status, reply.body.toStdString(), announced});
+    if (!verdict.accepted) {
+        context_.services.messages.inform(context_.mainWindow, fromUtf8(verdict.message));
+        return false;
+    }
+    return context_.log.saveFile(toCp1252(saveAs).value_or(std::string()),
+                                 std::string_view(reply.body.constData(), reply.body.size()));
+}
+
+void ReferenceListUpdate::checkRevision() {
+    StationSettings station(context_.services.settings, context_.state.stationCallsign);
+    const RevisionCheck check = orv::checkRevision(
+        readRevision(context_.log.files().referenceList()), station.listRevision());
+    context_.services.messages.inform(context_.mainWindow, fromUtf8(check.message));
+    if (check.revisionToRemember) {
+        station.saveListRevision(*check.revisionToRemember);
+    }
+}
+
+}  // namespace orv

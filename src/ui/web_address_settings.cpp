@@ -1,0 +1,27 @@
+#include "ui/web_address_settings.h"
+
+#include "platform/settings_keys.h"
+#include "ui/text_codec.h"
+
+namespace orv {
+namespace {
+
+const QString kSection = fromUtf8(kAddressSection);
+
+}  // namespace
+
+QString addressSetting(const SettingsStore& store, const AddressSetting& setting) {
+    return store.value(settings::kApplication, kSection, fromUtf8(setting.key),
+                       fromUtf8(setting.defaultAddress));
+}
+
+void writeDefaultAddresses(SettingsStore& store) {
+    for (const AddressSetting& setting : kAddressSettings) {
+        if (store.value(settings::kApplication, kSection, fromUtf8(setting.key), {}).isEmpty()) {
+            store.setValue(settings::kApplication, kSection, fromUtf8(setting.key),
+                           fromUtf8(setting.defaultAddress));
+        }
+    }
+}
+
+}  // namespace orv

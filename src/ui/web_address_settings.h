@@ -1,0 +1,17 @@
+#pragma once
+// The web addresses kept in the settings store (PC.ini, group "Adresses").
+
+#include <QString>
+
+#include "net/web_address.h"
+#include "platform/settings_store.h"
+
+namespace orv {
+
+// The stored address, or its default when none is stored.
+QString addressSetting(const SettingsStore& store, const AddressSetting& setting);
+
+// Writes the default of every address not stored yet, so that the operator finds them in PC.ini.
+void writeDefaultAddresses(SettingsStore& store);
+
+}  // namespace orv

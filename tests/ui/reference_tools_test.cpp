@@ -1,0 +1,164 @@
+// The commands of the reference list and the log tools, reached from the main window: the list
+// update, the site-names update, the ADIF export, the reference detail and the QSO search.
+
+#include <QListView>
+#include <QRadioButton>
+#include <QTest>
+
+#include "main_window_fixture.h"
+#include "model/list_row.h"
+#include "ui/text_codec.h"
+
+namespace orv::test {
+namespace {
+
+const std::string kTreigny =
+    logLine("F5XYZ", "89001", "12/03/21", "10:00", "14 Mhz", true, "PAUL", "ancien nom");
+const std::string kAjaccio = logLine("F4ABC/P", "2a001", "13/03/21", "11:30", "7.0 Mhz");
+const std::string kNowhere = logLine("F6AAA", "75999", "14/03/21", "12:00", "10 Mhz");
+const std::string kLog = logText({kTreigny, kAjaccio, kNowhere});
+
+class ReferenceToolsTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        writeDataFile("Liste_PC.csv",
+                      "Rev 004 01/02/24;;\r\nPC-89001;Ch\xE2teau de Gu\xE9"
+                      "delon;x;12;x;Treigny;Perreuse;\r\nPC-2a001;Citadelle;x;7;x;;;\r\n");
+        startWithLog(kLog);
+    }
+
+    QWidget* child(QWidget* window, const char* name) {
+        return window->findChild<QWidget*>(QString::fromLatin1(name));
+    }
+    QString text(QWidget* window, const char* name) { return fieldText(child(window, name)); }
+};
+
+TEST_F(ReferenceToolsTest, ListUpdateFetchesTheAddressOfTheSettings) {
+    EXPECT_EQ(storedSetting("Adresses", "Liste PC"), QStringLiteral("http://velmora.example"));
+    storeSetting("Adresses", "Liste PC", "http://127.0.0.1:8080");
+    http.answer("http://127.0.0.1:8080/Velmora/Liste_PC.csv", 200, "Rev 005 01/03/24;\r\n");
+    w().menus.Mnu_Maj_PC->trigger();
+    EXPECT_EQ(http.requested, QStringList{"http://127.0.0.1:8080/Velmora/Liste_PC.csv"});
+    EXPECT_EQ(readDataFile("Liste_PC.csv"), "Rev 005 01/03/24;\r\n");
+    EXPECT_EQ(messages.messages,
+              QStringList{
+                  QStringLiteral("La liste des Patrimoines à été mise à jour   Rev 005 01/03/24")});
+}
+
+TEST_F(ReferenceToolsTest, SiteNamesUpdateRewritesTheLogAndSelectsTheLastRow) {
+    clickRow(0);
+    w().menus.Mnu_Maj_Nom_PC->trigger();
+    std::string treigny = kTreigny;
+    treigny.replace(75, 30,
+                    "CH\xC2TEAU DE GU\xC9"
+                    "DELON           ");
+    std::string ajaccio = kAjaccio;
+    ajaccio.replace(75, 30, "CITADELLE                     ");
+    EXPECT_EQ(readDataFile("F4ABC_PC.log"), logText({treigny, ajaccio, kNowhere}));
+    EXPECT_EQ(messages.messages,
+              QStringList{QStringLiteral("Mise à jour du nom des Patrimoines terminée")});
+    EXPECT_EQ(listRows().size(), 3);
+    EXPECT_EQ(w().Liste_PC->currentIndex().row(), 2);
+
+    messages.messages.clear();
+    writeDataFile("Liste_PC.csv", "");
+    w().menus.Mnu_Maj_Nom_PC->trigger();
+    EXPECT_EQ(readDataFile("F4ABC_PC.log"), logText({treigny, ajaccio, kNowhere}));
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(
+        messages.messages[0].startsWith("La liste des Patrimoines Liste_PC.csv est absente"));
+}
+
+TEST_F(ReferenceToolsTest, AdifExportNamesItsFileOrSaysWhyItCouldNotBeWritten) {
+    w().menus.Mnu_ADIF->trigger();
+    EXPECT_EQ(
+        messages.messages,
+        QStringList{QStringLiteral("Le fichier a été enregistré sous le nom : F4ABC_PC.adi")});
+    const std::string adif = readDataFile("F4ABC_PC.adi");
+    EXPECT_TRUE(adif.starts_with("Exportation du log de la station F4ABC au format ADIF\r\n"));
+    EXPECT_NE(adif.find("<CALL:7>F4ABC/P "), std::string::npos);
+
+    messages.messages.clear();
+    std::filesystem::remove(dataFile("F4ABC_PC.adi"));
+    std::filesystem::create_directory(dataFile("F4ABC_PC.adi"));
+    w().menus.Mnu_ADIF->trigger();
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages[0],
+              QStringLiteral("Le fichier F4ABC_PC.adi n'a pas pu être enregistré (un dossier porte "
+                             "ce nom)."));
+    EXPECT_EQ(readDataFile("F4ABC_PC.log"), kLog);
+}
+
+TEST_F(ReferenceToolsTest, DetailShowsTheSelectedQsoAndIsFilledAgainForAnother) {
+    w().Detail_Ref->click();
+    QWidget* detail = activeWindow("Detail");
+    ASSERT_TRUE(detail);
+    EXPECT_EQ(text(detail, "Ref_P"), QStringLiteral("75999"));
+    EXPECT_EQ(messages.messages,
+              QStringList{QStringLiteral("pas de détails trouvés pour cette référence")});
+
+    clickRow(0);
+    w().Detail_Ref->click();
+    EXPECT_EQ(openWindowCount("Detail"), 1);
+    EXPECT_EQ(text(detail, "Ref_P"), QStringLiteral("89001"));
+    EXPECT_EQ(text(detail, "Nom_P"), QStringLiteral("Château de Guédelon"));
+    EXPECT_EQ(text(detail, "Num_P"), QStringLiteral("12"));
+    EXPECT_EQ(text(detail, "Com_P"), QStringLiteral("Treigny Perreuse"));
+    EXPECT_EQ(child(detail, "Com_P")->accessibleName(), QStringLiteral("Commune :"));
+    EXPECT_EQ(messages.messages.size(), 1);
+}
+
+TEST_F(ReferenceToolsTest, SearchListsTheQsosAndADoubleClickChoosesOneInTheMainList) {
+    w().Rechercher->click();
+    QWidget* search = activeWindow("Recherche_Indicatif");
+    ASSERT_TRUE(search);
+    QWidget* indica = child(search, "Indica");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return indica->hasFocus(); }));
+    typeText(indica, "f");
+    EXPECT_EQ(text(search, "Indica"), QStringLiteral("F"));
+    pressEnter(indica);
+    auto* results = search->findChild<QListView*>("QSO_Effectues");
+    EXPECT_EQ(results->model()->rowCount(), 3);
+    EXPECT_EQ(text(search, "Indica"), QString());
+
+    // A Corsican reference typed in capitals finds the QSO logged in lower case.
+    QWidget* data = child(search, "Data");
+    QTest::mouseClick(data, Qt::LeftButton);
+    EXPECT_TRUE(search->findChild<QRadioButton*>("Option1_2")->isChecked());
+    typeText(data, "2a00");
+    pressEnter(data);
+    EXPECT_EQ(messages.messages,
+              QStringList{QStringLiteral("5 caracteres maxi pour la référence ex: 77001")});
+    EXPECT_EQ(results->model()->rowCount(), 3);
+    typeText(data, "1");
+    EXPECT_EQ(text(search, "Data"), QStringLiteral("2A001"));
+    pressEnter(data);
+    ASSERT_EQ(results->model()->rowCount(), 1);
+    const QString result = results->model()->index(0, 0).data().toString();
+    EXPECT_TRUE(result.startsWith(QStringLiteral("    2  F4ABC/P       2a   13/03/21")));
+
+    const QModelIndex first = results->model()->index(0, 0);
+    results->scrollTo(first);
+    QTest::mouseDClick(results->viewport(), Qt::LeftButton, {},
+                       results->visualRect(first).center());
+    EXPECT_TRUE(QTest::qWaitFor([] { return openWindow("Recherche_Indicatif") == nullptr; }));
+    EXPECT_EQ(w().Liste_PC->currentIndex().row(), 1);
+    EXPECT_EQ(w().Ind_A->text(), QStringLiteral("F4ABC/P"));
+    EXPECT_EQ(window_->state().selectedLogLine, makeListRow(2, kAjaccio));
+}
+
+TEST_F(ReferenceToolsTest, SearchWithoutMatchEmptiesTheFields) {
+    w().Rechercher->click();
+    QWidget* search = activeWindow("Recherche_Indicatif");
+    ASSERT_TRUE(search);
+    QWidget* depa = child(search, "Depa");
+    search->findChild<QRadioButton*>("Option1_3")->click();
+    ASSERT_TRUE(depa->hasFocus());
+    typeText(depa, "2B");
+    pressEnter(depa);
+    EXPECT_EQ(messages.messages, QStringList{QStringLiteral("Pas de QSO trouvé")});
+    EXPECT_EQ(text(search, "Depa"), QString());
+}
+
+}  // namespace
+}  // namespace orv::test
