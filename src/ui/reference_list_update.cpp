@@ -13,6 +13,7 @@ namespace orv {
 namespace {
 
 const QString kCancel = QStringLiteral("Annuler");
+const QString kProgressTitle = QStringLiteral("Mise a jour des références PC");
 
 TransferEnd transferEnd(HttpReply::End end) {
     switch (end) {
@@ -54,7 +55,7 @@ bool ReferenceListUpdate::Download(const QString& url, const QString& saveAs) {
     QProgressDialog progress(fromUtf8(downloadProgressText(0, std::nullopt)), kCancel, 0, 0,
                              context_.mainWindow);
     progress.setObjectName(QStringLiteral("Telechargement"));
-    progress.setWindowTitle(QStringLiteral("ORV_PC"));
+    progress.setWindowTitle(kProgressTitle);
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(0);
     progress.setAutoClose(false);
