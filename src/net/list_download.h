@@ -12,7 +12,6 @@
 
 namespace orv {
 
-inline constexpr std::string_view kDownloadAgent = "VB OpenUrl";
 // A server that sends nothing for this long is given up.
 inline constexpr std::chrono::seconds kDownloadTimeout{30};
 // The list holds a few thousand sites, well under a megabyte; an answer beyond this is no list.

@@ -25,7 +25,7 @@ served=$E2E_HOME/served.csv
 } >"$served"
 
 port_file=$E2E_HOME/port
-python3 "$here/../support/list_server.py" --file "$served" --piece 2000 --pause 0.4 \
+python3 "$here/list_server.py" --file "$served" --piece 2000 --pause 0.4 \
     --requests "$E2E_HOME/requests" --lifetime 170 >"$port_file" &
 server_pid=$!
 trap 'kill $server_pid 2>/dev/null || true; e2e_cleanup' EXIT

@@ -2,11 +2,11 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "export/adif.h"
+#include "fuzz_check.h"
 
 namespace {
 
@@ -20,12 +20,6 @@ constexpr Field kFields[] = {{"CALL", true},     {"STATE", true},    {"NAME", tr
                              {"TIME_ON", false}, {"RST_RCVD", true}, {"RST_SENT", true},
                              {"SIG", true},      {"SIG_INFO", true}, {"QSL_RCVD", false}};
 
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -35,17 +29,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view value;
     for (const Field& field : kFields) {
         const std::string tag = (pos == 0 ? "<" : " <") + std::string(field.name) + ":";
-        check(record.compare(pos, tag.size(), tag) == 0);
+        FUZZ_CHECK(record.compare(pos, tag.size(), tag) == 0);
         pos += tag.size();
         const std::size_t close = record.find('>', pos);
-        check(close != std::string::npos);
+        FUZZ_CHECK(close != std::string::npos);
         const std::size_t length = std::stoul(record.substr(pos, close - pos));
-        check(close + 1 + length <= record.size());
+        FUZZ_CHECK(close + 1 + length <= record.size());
         value = std::string_view(record).substr(close + 1, length);
-        check(!field.trimmed || value.empty() || (value.front() != ' ' && value.back() != ' '));
+        FUZZ_CHECK(!field.trimmed || value.empty() ||
+                   (value.front() != ' ' && value.back() != ' '));
         pos = close + 1 + length;
     }
-    check(value == "Y" || value == "N");
-    check(record.substr(pos) == " <eor>");
+    FUZZ_CHECK(value == "Y" || value == "N");
+    FUZZ_CHECK(record.substr(pos) == " <eor>");
     return 0;
 }

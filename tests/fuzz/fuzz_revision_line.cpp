@@ -3,37 +3,28 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "fuzz_check.h"
 #include "model/reference_list.h"
 #include "net/list_download.h"
 #include "net/list_revision.h"
-
-namespace {
-
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string body(reinterpret_cast<const char*>(data), size);
     const std::string_view firstLine = std::string_view(body).substr(0, body.find_first_of("\r\n"));
     const std::optional<std::string> revision = orv::revisionOfLine(firstLine);
-    check(revision.has_value() == (firstLine.find(';') != std::string_view::npos));
+    FUZZ_CHECK(revision.has_value() == (firstLine.find(';') != std::string_view::npos));
     if (revision) {
-        check(revision->find(';') == std::string::npos && firstLine.starts_with(*revision));
+        FUZZ_CHECK(revision->find(';') == std::string::npos && firstLine.starts_with(*revision));
     }
     const orv::ListVerdict verdict =
         orv::judgeListAnswer({orv::TransferEnd::Finished, 200, body, body.size()});
-    check(verdict.accepted == revision.has_value());
-    check(verdict.accepted == verdict.message.empty());
+    FUZZ_CHECK(verdict.accepted == revision.has_value());
+    FUZZ_CHECK(verdict.accepted == verdict.message.empty());
     const orv::RevisionCheck checked = orv::checkRevision(revision, "Rev 000 01/01/12");
-    check(checked.revisionToRemember == revision && !checked.message.empty());
+    FUZZ_CHECK(checked.revisionToRemember == revision && !checked.message.empty());
     return 0;
 }
