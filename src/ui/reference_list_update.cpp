@@ -1,6 +1,8 @@
 #include "ui/reference_list_update.h"
 
 #include <QProgressDialog>
+#include <algorithm>
+#include <climits>
 
 #include "model/reference_list.h"
 #include "net/list_revision.h"
@@ -33,6 +35,27 @@ TransferEnd transferEnd(HttpReply::End end) {
     return TransferEnd::NoConnection;
 }
 
+// The bytes received, and a bar when the server announced how many will come.
+void showProgress(QProgressDialog& progress, qint64 received,
+                  std::optional<std::size_t> announced) {
+    const int total = announced ? int(std::min<std::size_t>(*announced, INT_MAX)) : 0;
+    progress.setMaximum(total);
+    progress.setValue(total > 0 ? int(std::min<qint64>(received, total)) : 0);
+    progress.setLabelText(fromUtf8(downloadProgressText(std::size_t(received), announced)));
+}
+
+// A dialog in front of every window while the list arrives, its Cancel button the only way out.
+void prepareProgress(QProgressDialog& progress) {
+    progress.setObjectName(QStringLiteral("Telechargement"));
+    progress.setWindowTitle(kProgressTitle);
+    progress.setCancelButtonText(kCancel);
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    showProgress(progress, 0, std::nullopt);
+}
+
 }  // namespace
 
 ReferenceListUpdate::ReferenceListUpdate(WindowContext& context, std::chrono::milliseconds timeout)
@@ -52,15 +75,9 @@ void ReferenceListUpdate::run() {
 }
 
 bool ReferenceListUpdate::Download(const QString& url, const QString& saveAs) {
-    QProgressDialog progress(fromUtf8(downloadProgressText(0, std::nullopt)), kCancel, 0, 0,
-                             context_.mainWindow);
-    progress.setObjectName(QStringLiteral("Telechargement"));
-    progress.setWindowTitle(kProgressTitle);
-    progress.setWindowModality(Qt::ApplicationModal);
-    progress.setMinimumDuration(0);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
     HttpClient& http = context_.services.http;
+    QProgressDialog progress(context_.mainWindow);
+    prepareProgress(progress);
     QObject::connect(&progress, &QProgressDialog::canceled, &progress, [&http] { http.cancel(); });
     progress.show();
 
@@ -68,9 +85,7 @@ bool ReferenceListUpdate::Download(const QString& url, const QString& saveAs) {
     const HttpReply reply =
         http.get({QUrl(url), timeout_, qint64(kMaxListBytes)}, [&](qint64 received, qint64 total) {
             announced = total >= 0 ? std::optional<std::size_t>(std::size_t(total)) : std::nullopt;
-            progress.setMaximum(total > 0 ? int(std::min<qint64>(total, INT_MAX)) : 0);
-            progress.setValue(total > 0 ? int(std::min(received, total)) : 0);
-            progress.setLabelText(fromUtf8(downloadProgressText(std::size_t(received), announced)));
+            showProgress(progress, received, announced);
         });
     progress.close();
 
