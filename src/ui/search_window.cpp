@@ -41,32 +41,11 @@ SearchWindow::SearchWindow(WindowContext& context, std::function<void(int row)> 
     setBold(searchBy);
     frame1Layout->addWidget(searchBy);
 
-    fields_ = {{{SearchKind::Callsign}, {SearchKind::Reference}, {SearchKind::Departement}}};
-    buildField(fields_[0], "Indica", "Option1_1", kCallsignOption);
-    buildField(fields_[1], "Data", "Option1_2", kReferenceOption);
-    buildField(fields_[2], "Depa", "Option1_3", kDepartementOption);
-    auto* frame2 = named<QGroupBox>("Frame2");
-    auto* choices = new QGridLayout(frame2);
-    for (int i = 0; i < int(fields_.size()); ++i) {
-        choices->addWidget(fields_[std::size_t(i)].option, i, 0);
-        choices->addWidget(fields_[std::size_t(i)].field, i, 1);
-    }
-    fields_[0].option->setChecked(true);
-
+    QGroupBox* frame2 = buildChoices();
     const QFont listFont = fixedPitchFont(QStringLiteral("Terminal"), 9);
     QLabel* header = namedLabel("Label13", fromUtf8(kSearchHeader));
     header->setFont(listFont);
-    results_ = new TextRowsModel(this);
-    QSO_Effectues_ = new QListView;
-    nameControl(QSO_Effectues_, "QSO_Effectues", kResultsHelp);
-    QSO_Effectues_->setModel(results_);
-    QSO_Effectues_->setFont(listFont);
-    QSO_Effectues_->setUniformItemSizes(true);
-    QSO_Effectues_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    QSO_Effectues_->setToolTip(kResultsHelp);
-    QSO_Effectues_->setMinimumSize(820, 260);
-    setFieldColour(QSO_Effectues_, kLightYellow);
-    QSO_Effectues_->viewport()->installEventFilter(this);
+    buildResults(listFont);
 
     QPushButton* quit = namedButton("Command1", kQuit);
     connect(quit, &QPushButton::clicked, this, &QDialog::close);
@@ -80,6 +59,36 @@ SearchWindow::SearchWindow(WindowContext& context, std::function<void(int row)> 
 
     fields_[0].field->clear();
     fields_[0].field->setFocus();
+}
+
+// The three kinds of search, each an option and its field; the callsign is chosen at first.
+QGroupBox* SearchWindow::buildChoices() {
+    fields_ = {{{SearchKind::Callsign}, {SearchKind::Reference}, {SearchKind::Departement}}};
+    buildField(fields_[0], "Indica", "Option1_1", kCallsignOption);
+    buildField(fields_[1], "Data", "Option1_2", kReferenceOption);
+    buildField(fields_[2], "Depa", "Option1_3", kDepartementOption);
+    auto* frame2 = named<QGroupBox>("Frame2");
+    auto* choices = new QGridLayout(frame2);
+    for (int i = 0; i < int(fields_.size()); ++i) {
+        choices->addWidget(fields_[std::size_t(i)].option, i, 0);
+        choices->addWidget(fields_[std::size_t(i)].field, i, 1);
+    }
+    fields_[0].option->setChecked(true);
+    return frame2;
+}
+
+void SearchWindow::buildResults(const QFont& font) {
+    results_ = new TextRowsModel(this);
+    QSO_Effectues_ = new QListView;
+    nameControl(QSO_Effectues_, "QSO_Effectues", kResultsHelp);
+    QSO_Effectues_->setModel(results_);
+    QSO_Effectues_->setFont(font);
+    QSO_Effectues_->setUniformItemSizes(true);
+    QSO_Effectues_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QSO_Effectues_->setToolTip(kResultsHelp);
+    QSO_Effectues_->setMinimumSize(820, 260);
+    setFieldColour(QSO_Effectues_, kLightYellow);
+    QSO_Effectues_->viewport()->installEventFilter(this);
 }
 
 void SearchWindow::buildField(SearchField& search, const char* fieldName, const char* optionName,

@@ -12,6 +12,7 @@
 #include "ui/key_hook.h"
 #include "ui/window_context.h"
 
+class QGroupBox;
 class QListView;
 class QRadioButton;
 
@@ -31,6 +32,8 @@ private:
         QRadioButton* option = nullptr;
     };
 
+    QGroupBox* buildChoices();
+    void buildResults(const QFont& font);
     void buildField(SearchField& search, const char* fieldName, const char* optionName,
                     const QString& caption);
     KeyAction onKey(const SearchField& search, const QKeyEvent& event);
