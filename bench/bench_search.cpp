@@ -1,36 +1,17 @@
-// The ADIF export of a full log, and the QSO search over the largest list the main window holds.
+// The QSO search over the largest list the main window holds.
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "bench_support.h"
-#include "export/adif.h"
 #include "model/list_row.h"
-#include "model/log_file.h"
-#include "model/safe_file_write.h"
 #include "model/text_lines.h"
 #include "reports/qso_search.h"
 
 namespace orv {
 namespace {
-
-// As the program does it: the log read, every line converted, the file written through its
-// scratch file.
-void BM_AdifExport(benchmark::State& state) {
-    const test::TempFolder folder("orv_bench");
-    const auto log = folder / "F4ABC_PC.log";
-    bench::writeFile(log, bench::logContent(static_cast<int>(state.range(0))));
-    for (auto _ : state) {
-        const std::string content = adifContent("F4ABC", readLog(log).lines);
-        if (replaceFileContent(folder / "F4ABC_PC.adi", folder / "Temporaire.txt", content)) {
-            state.SkipWithError("export failed");
-        }
-    }
-}
-BENCHMARK(BM_AdifExport)->Arg(9'999)->Unit(benchmark::kMillisecond);
 
 const std::vector<std::string>& fullList() {
     static const std::vector<std::string> lines =
