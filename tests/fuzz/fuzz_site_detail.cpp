@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     orv::fuzz::writeFile(list, input.substr(split));
     const orv::FoundSite found = orv::findSite(list, reference);
     FUZZ_CHECK(found.outcome != orv::SiteSearch::NoList);
-    const orv::ReferenceSite* indexed = orv::readReferenceList(list).find(reference);
+    const orv::ReferenceList indexedList = orv::readReferenceList(list);
+    const orv::ReferenceSite* indexed = indexedList.find(reference);
     FUZZ_CHECK((found.outcome == orv::SiteSearch::Found) == (indexed != nullptr));
     if (indexed) {
         FUZZ_CHECK(found.site == *indexed && found.site.reference == reference);
