@@ -1,0 +1,20 @@
+#pragma once
+// The rows of the award list: every QSO of the log in file order, whatever its band or QSL, each
+// re-padded to fixed columns (Windows-1252 text). The list is not sorted and keeps duplicates.
+
+#include <string>
+#include <vector>
+
+#include "model/log_line.h"
+
+namespace orv {
+
+// One blank, the reference (5) and three blanks, two blanks, the departement (2), two blanks, the
+// site name (30), two blanks, the date (8), two blanks, the time (5), two blanks, the callsign
+// (12): 76 characters.
+std::string awardListRow(const LogRecord& record);
+
+// One row per line whose QSL column holds "*" or a blank; the contacted count is their number.
+std::vector<std::string> awardListRows(const std::vector<LoggedQso>& qsos);
+
+}  // namespace orv

@@ -1,0 +1,30 @@
+#include "reports/award_progress.h"
+
+#include <algorithm>
+
+namespace orv {
+
+int awardCount(const std::vector<LoggedQso>& qsos) {
+    return static_cast<int>(std::count_if(qsos.begin(), qsos.end(), [](const LoggedQso& qso) {
+        return qso.qslFlag == "*" || qso.qslFlag == " ";
+    }));
+}
+
+std::string awardLevelName(int threshold) {
+    return "PC_" + std::to_string(threshold);
+}
+
+std::string awardNotReachedText(int threshold) {
+    return "Vous ne pouvez pas encore obtenir le diplome PC " + std::to_string(threshold);
+}
+
+AwardLevel awardLevel(int threshold, int count) {
+    if (count >= threshold) {
+        return {true, "Bravo vous pouvez obtenir le diplome PC " + std::to_string(threshold),
+                "avec les " + std::to_string(count) + " Patrimoines contactés"};
+    }
+    return {false, awardNotReachedText(threshold),
+            "il vous manque " + std::to_string(threshold - count) + " Patrimoines contactés"};
+}
+
+}  // namespace orv
