@@ -19,13 +19,10 @@ int awardCount(const std::vector<LoggedQso>& qsos);
 // The name of a level as the award list and its files use it: "PC_100" to "PC_500".
 std::string awardLevelName(int threshold);
 
-// The status caption of a level not reached yet, as the window shows it before the count.
-std::string awardNotReachedText(int threshold);
-
 // One level's row of the award window for a count: reached at the threshold or above.
 struct AwardLevel {
     bool reached = false;
-    std::string status;  // the congratulation when reached, else the not-reached caption
+    std::string status;  // "Bravo vous pouvez ..." when reached, else "Vous ne pouvez pas ..."
     std::string detail;  // "avec les N ..." when reached, "il vous manque N ..." when not
 };
 

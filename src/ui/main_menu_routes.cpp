@@ -27,7 +27,7 @@ void connectRoute(const Route& route, QObject* context) {
 }  // namespace
 
 MainMenuRoutes::MainMenuRoutes(const MainWidgets& w, WindowContext& context, MainCommands& main)
-    : QObject(context.mainWindow), context_(context), main_(main) {
+    : QObject(context.mainWindow), context_(context), main_(main), reports_(context) {
     const MainMenus& m = w.menus;
     const std::function<void()> toCome;
     const Route routes[] = {
@@ -36,13 +36,13 @@ MainMenuRoutes::MainMenuRoutes(const MainWidgets& w, WindowContext& context, Mai
         {m.Mnu_Date_Auto, [this] { main_.chooseDateMode(true); }},
         {m.Mnu_Date_Man, [this] { main_.chooseDateMode(false); }},
         {m.Mnu_New_Indicatif, [this] { openStationWindow(false); }},
-        {m.Mnu_L_Contacte, toCome},
-        {m.Mnu_Carte_Acti_PC, toCome},
+        {m.Mnu_L_Contacte, [this] { reports_.openConfirmedList(); }},
+        {m.Mnu_Carte_Acti_PC, [this] { reports_.openDepartementMap(); }},
         {m.Mnu_Maj_PC, [this] { ReferenceListUpdate(context_).run(); }},
         {m.Mnu_Maj_Nom_PC, [this] { LogTools(context_).updateSiteNames(); }},
-        {m.Mnu_Score, toCome},
-        {m.Mnu_Diplomes, toCome},
-        {m.Mnu_Non_Recue, toCome},
+        {m.Mnu_Score, [this] { reports_.openScores(); }},
+        {m.Mnu_Diplomes, [this] { reports_.openAwards(); }},
+        {m.Mnu_Non_Recue, [this] { reports_.openMissingQsls(); }},
         {m.Mnu_Cluster, toCome},
         {m.Mnu_Reglement, toCome},
         {m.Mnu_Apropos, [this] { showAbout(); }},

@@ -7,6 +7,7 @@
 
 #include "ui/detail_window.h"
 #include "ui/main_widgets.h"
+#include "ui/report_windows.h"
 #include "ui/search_window.h"
 #include "ui/single_window.h"
 #include "ui/station_window.h"
@@ -40,6 +41,7 @@ private:
     SingleWindow<StationWindow> station_;
     SingleWindow<SearchWindow> search_;
     SingleWindow<DetailWindow> detail_;
+    ReportWindows reports_;
 };
 
 }  // namespace orv

@@ -20,6 +20,9 @@ struct ProgramState {
     bool insertFlag = false;    // the QSO being typed goes in at its date-and-time place
     // The reference of the selected row, as "Detail Référence" took it for the detail window.
     std::string detailReference;
+    // The award level last chosen with a "Voir la liste" button ("PC_100" ... "PC_500"), which
+    // names the award list, its file and its printout; empty until then.
+    std::string Niveau_Diplome;
 
     bool hasStation() const { return stationCallsign != kNoStation; }
 };

@@ -1,0 +1,18 @@
+#pragma once
+// The list of contacted and confirmed sites "Aff_Contacte": every line of the log with its QSL
+// mark, the contacted and confirmed counts, saved and printed as a numbered report.
+
+#include "ui/numbered_report_window.h"
+
+namespace orv {
+
+class ConfirmedListWindow final : public NumberedReportWindow {
+public:
+    explicit ConfirmedListWindow(WindowContext& context);
+
+protected:
+    ReportFile fileToSave() const override;
+    ReportHeadings printHeadings() const override;
+};
+
+}  // namespace orv

@@ -1,0 +1,127 @@
+# The award and report windows of the real program, opened from the main window's menus on a
+# prepared log of 120 QSOs: scores, award levels and the PC 100 list, the confirmed list, the
+# missing QSLs and the departement map. Both lists are saved and their files compared byte for
+# byte; each window is kept as a screenshot.
+source "$(dirname "$0")/lib.sh" "$@"
+
+mkdir -p "$E2E_DATA" "$(dirname "$E2E_SETTINGS")"
+printf '[Setup%%20]\nIndicatif%%20Station=F4ABC\n' >"$E2E_SETTINGS"
+log=$E2E_DATA/F4ABC_PC.log
+
+# QSO i: departement 1 + i % 40 (2A for the last ten), every third one confirmed, the site of
+# the first one with an accented capital (Windows-1252 \311). One QSO a line, fields split by "|".
+qso_fields() {
+    awk 'BEGIN {
+        for (i = 0; i < 120; i++) {
+            dep = i >= 110 ? "2A" : sprintf("%02d", 1 + i % 40)
+            site = i == 0 ? "\311GLISE SAINT-PIERRE" : "CHATEAU NUMERO " i
+            printf "F%dX%c%c|%s|%s0%02d|%02d/03/24|%02d:%02d|%s|%s\n", i % 9, 65 + i % 26,
+                65 + int(i / 26), dep, dep, i % 100, 1 + i % 28, i % 24, i % 60, site,
+                i % 3 == 0 ? "*" : " "
+        }
+    }'
+}
+qso_fields | awk -F'|' '{ printf "%-12s %-2s   %-15s %-5s %-8s %-5s %-3s %-7s %-3s %-3s %-30s %s\r\n",
+    $1, $2, "PAUL", $3, $4, $5, "SSB", "14 Mhz", "59", "59", $6, $7 }' >"$log"
+
+e2e_start_display
+e2e_start_program
+main=$(e2e_window '^ORV PC ')
+
+# The menu bar's titles, left to right, at their place in the main window (its fonts are fixed).
+readonly LISTE=180 CARTE=223 SCORES=321 DIPLOMES=384 NON_RECUES=475
+menu() {
+    e2e_focus "$main"
+    xdotool mousemove --window "$main" "$1" 10 click 1
+    sleep 0.5
+}
+
+shot() {
+    import -window "$1" "$E2E_SHOTS/$2.png"
+}
+
+close_window() {
+    e2e_focus "$1"
+    e2e_key Escape
+}
+
+# The message box after a save, answered.
+answer_saved() {
+    local box
+    box=$(e2e_window '^ORV_PC$')
+    e2e_focus "$box"
+    e2e_key Return
+}
+
+# A numbered report: heading, column header, numbered rows, footer; CR LF; Windows-1252.
+expected_report() {  # heading, column header, rows (one a line)
+    printf '%s\r\n\r\n%s\r\n\r\n' "$1" "$2"
+    printf '%s\n' "$3" | awk '{ printf "%5d %s\r\n", NR, $0 }'
+    printf '\r\n%24s%s\r\n' '' "$(printf 'ORV_PC, carnet de trafic du Diplome des Patrimoines Fran\347ais')"
+}
+
+compare_report() {  # file name; the expected content on the standard input
+    local expected=$E2E_HOME/expected.txt
+    cat >"$expected"
+    [ -f "$E2E_DATA/$1" ] || fail "no report $1 in $E2E_DATA: $(ls "$E2E_DATA")"
+    cmp "$E2E_DATA/$1" "$expected" ||
+        fail "$1 differs: $(diff <(cat -A "$E2E_DATA/$1") <(cat -A "$expected") | head -5)"
+}
+
+file_date=$(date +%d_%m_%y)
+heading_date=$(date +%d/%m/%Y)
+# Windows-1252: \351 is "é", \260 is "°".
+contactes=$(printf 'contact\351s')
+numero=$(printf 'N\260')
+
+menu $SCORES
+scores=$(e2e_window '^Scores PC$')
+shot "$scores" scores
+close_window "$scores"
+
+menu $DIPLOMES
+awards=$(e2e_window '^Diplomes PC$')
+shot "$awards" award_levels
+# The first "Voir la liste" (PC 100, reached with 120 QSOs) has the keyboard.
+e2e_focus "$awards"
+e2e_key Return
+award_list=$(e2e_window '^Liste Patrimoines')
+shot "$award_list" award_list
+e2e_focus "$award_list"
+e2e_key Tab Return
+answer_saved
+rows=$(qso_fields | awk -F'|' '{ printf " %-5s     %-2s  %-30s  %-8s  %-5s  %-12s\n", $3, $2, $6, $4, $5, $1 }')
+expected_report "   F4ABC Liste alphanumerique des Sites PC $contactes au $heading_date" \
+    "   $numero   Ref      Dpt   Nom du Site                     Date    Heure  Indicatif" \
+    "$rows" | compare_report "F4ABC_Diplome_PC_100_$file_date.txt"
+close_window "$award_list"
+close_window "$awards"
+
+menu $LISTE
+e2e_key Down Return
+confirmed=$(e2e_window '^Liste des Patrimoines')
+shot "$confirmed" confirmed_list
+e2e_focus "$confirmed"
+e2e_key Tab Return
+answer_saved
+rows=$(qso_fields | awk -F'|' '{ printf " %-5s  %-30s  %-8s  %-12s  %s\n", $3, $6, $4, $1, $7 }')
+expected_report " F4ABC Liste alphanumerique des Patrimoines $contactes au $heading_date" \
+    "   $numero   Ref        Nom du Patrimoine            Date    Indicatif    QSL" \
+    "$rows" | compare_report "F4ABC_Liste_Patrimoines_$file_date.txt"
+close_window "$confirmed"
+
+menu $NON_RECUES
+missing=$(e2e_window "^QSL's non")
+e2e_focus "$missing"
+e2e_type f1x
+e2e_key Return
+shot "$missing" missing_qsls
+close_window "$missing"
+
+menu $CARTE
+e2e_key Down Return
+map=$(e2e_window '^Carte des d')
+shot "$map" departement_map
+close_window "$map"
+
+echo "PASS: award and report windows"
