@@ -14,7 +14,7 @@ namespace orv {
 // (12): 76 characters.
 std::string awardListRow(const LogRecord& record);
 
-// One row per line whose QSL column holds "*" or a blank; the contacted count is their number.
+// One row per QSO that counts for the award (countsForAward); the contacted count is their number.
 std::vector<std::string> awardListRows(const std::vector<LoggedQso>& qsos);
 
 }  // namespace orv

@@ -12,10 +12,12 @@ std::string notReachedText(int threshold) {
 
 }  // namespace
 
+bool countsForAward(const LoggedQso& qso) {
+    return qso.qslFlag == "*" || qso.qslFlag == " ";
+}
+
 int awardCount(const std::vector<LoggedQso>& qsos) {
-    return static_cast<int>(std::count_if(qsos.begin(), qsos.end(), [](const LoggedQso& qso) {
-        return qso.qslFlag == "*" || qso.qslFlag == " ";
-    }));
+    return static_cast<int>(std::count_if(qsos.begin(), qsos.end(), countsForAward));
 }
 
 std::string awardLevelName(int threshold) {

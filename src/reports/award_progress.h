@@ -12,8 +12,9 @@ namespace orv {
 
 inline constexpr std::array<int, 5> kAwardThresholds = {100, 200, 300, 400, 500};
 
-// The QSOs of the log whatever their band and QSL: the lines whose QSL column holds "*" or a
-// blank. A line too short to reach that column does not count.
+// The award counts every QSO whatever its band and QSL: each line whose QSL column holds "*" or
+// a blank. A line too short to reach that column does not count.
+bool countsForAward(const LoggedQso& qso);
 int awardCount(const std::vector<LoggedQso>& qsos);
 
 // The name of a level as the award list and its files use it: "PC_100" to "PC_500".

@@ -7,19 +7,13 @@ namespace orv {
 std::string confirmedListRow(const LoggedQso& qso) {
     namespace f = log_field;
     const LogRecord& record = qso.record;
-    std::string row;
-    row.reserve(65);
-    appendBlanks(row, 1);
-    appendFixed(row, record.reference, f::kReference.width);
-    appendBlanks(row, 2);
-    appendFixed(row, record.siteName, f::kSiteName.width);
-    appendBlanks(row, 2);
-    appendFixed(row, record.date, f::kDate.width);
-    appendBlanks(row, 2);
-    appendFixed(row, record.callsign, f::kCallsign.width);
-    appendBlanks(row, 2);
-    appendFixed(row, qso.qslFlag, f::kQsl.width);
-    return row;
+    return fixedRow({
+        {1, record.reference, f::kReference.width},
+        {2, record.siteName, f::kSiteName.width},
+        {2, record.date, f::kDate.width},
+        {2, record.callsign, f::kCallsign.width},
+        {2, qso.qslFlag, f::kQsl.width},
+    });
 }
 
 ConfirmedList confirmedList(const std::vector<LoggedQso>& qsos) {

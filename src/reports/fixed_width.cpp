@@ -2,14 +2,17 @@
 
 namespace orv {
 
-void appendFixed(std::string& row, std::string_view value, std::size_t width) {
-    const std::string_view kept = value.substr(0, width);
-    row += kept;
-    row.append(width - kept.size(), ' ');
-}
-
-void appendBlanks(std::string& row, std::size_t count) {
-    row.append(count, ' ');
+std::string fixedRow(std::initializer_list<RowPiece> pieces) {
+    std::string row;
+    for (const RowPiece& piece : pieces) {
+        row.append(piece.blanksBefore, ' ');
+        const std::string_view kept = piece.value.substr(0, piece.width);
+        row += kept;
+        if (piece.width != kAsItIs) {
+            row.append(piece.width - kept.size(), ' ');
+        }
+    }
+    return row;
 }
 
 }  // namespace orv

@@ -7,26 +7,18 @@ namespace orv {
 
 std::string missingQslRow(const LogRecord& record) {
     namespace f = log_field;
-    std::string row;
-    appendFixed(row, record.date, f::kDate.width);
-    appendBlanks(row, 2);
-    appendFixed(row, record.time, f::kTime.width);
-    appendBlanks(row, 3);
-    row += record.departement;
-    appendBlanks(row, 3);
-    row += "PC  ";
-    row += record.reference;
-    appendBlanks(row, 3);
-    appendFixed(row, record.mode, f::kMode.width);
-    appendBlanks(row, 2);
-    appendFixed(row, record.band, f::kBand.width);
-    appendBlanks(row, 2);
-    appendFixed(row, record.reportReceived, f::kReportReceived.width);
-    appendBlanks(row, 2);
-    appendFixed(row, record.reportSent, f::kReportSent.width);
-    appendBlanks(row, 3);
-    appendFixed(row, record.siteName, f::kSiteName.width);
-    return row;
+    return fixedRow({
+        {0, record.date, f::kDate.width},
+        {2, record.time, f::kTime.width},
+        {3, record.departement, kAsItIs},
+        {3, "PC  ", kAsItIs},
+        {0, record.reference, kAsItIs},
+        {3, record.mode, f::kMode.width},
+        {2, record.band, f::kBand.width},
+        {2, record.reportReceived, f::kReportReceived.width},
+        {2, record.reportSent, f::kReportSent.width},
+        {3, record.siteName, f::kSiteName.width},
+    });
 }
 
 std::vector<std::string> missingQslRows(std::string_view searchText,

@@ -45,27 +45,24 @@ close_window() {
     e2e_key Escape
 }
 
-# The message box after a save, answered.
-answer_saved() {
-    local box
+# "Enregistrer" (after the list, which has the keyboard), the message box answered, then the
+# saved file compared with the numbered report expected: heading, column header, numbered rows,
+# footer; CR LF; Windows-1252.
+save_report() {  # window, file name, heading, column header, rows (one a line)
+    local box expected=$E2E_HOME/expected.txt
+    e2e_focus "$1"
+    e2e_key Tab Return
     box=$(e2e_window '^ORV_PC$')
     e2e_focus "$box"
     e2e_key Return
-}
-
-# A numbered report: heading, column header, numbered rows, footer; CR LF; Windows-1252.
-expected_report() {  # heading, column header, rows (one a line)
-    printf '%s\r\n\r\n%s\r\n\r\n' "$1" "$2"
-    printf '%s\n' "$3" | awk '{ printf "%5d %s\r\n", NR, $0 }'
-    printf '\r\n%24s%s\r\n' '' "$(printf 'ORV_PC, carnet de trafic du Diplome des Patrimoines Fran\347ais')"
-}
-
-compare_report() {  # file name; the expected content on the standard input
-    local expected=$E2E_HOME/expected.txt
-    cat >"$expected"
-    [ -f "$E2E_DATA/$1" ] || fail "no report $1 in $E2E_DATA: $(ls "$E2E_DATA")"
-    cmp "$E2E_DATA/$1" "$expected" ||
-        fail "$1 differs: $(diff <(cat -A "$E2E_DATA/$1") <(cat -A "$expected") | head -5)"
+    {
+        printf '%s\r\n\r\n%s\r\n\r\n' "$3" "$4"
+        printf '%s\n' "$5" | awk '{ printf "%5d %s\r\n", NR, $0 }'
+        printf '\r\n%24s%s\r\n' '' "$(printf 'ORV_PC, carnet de trafic du Diplome des Patrimoines Fran\347ais')"
+    } >"$expected"
+    [ -f "$E2E_DATA/$2" ] || fail "no report $2 in $E2E_DATA: $(ls "$E2E_DATA")"
+    cmp "$E2E_DATA/$2" "$expected" ||
+        fail "$2 differs: $(diff <(cat -A "$E2E_DATA/$2") <(cat -A "$expected") | head -5)"
 }
 
 file_date=$(date +%d_%m_%y)
@@ -87,13 +84,11 @@ e2e_focus "$awards"
 e2e_key Return
 award_list=$(e2e_window '^Liste Patrimoines')
 shot "$award_list" award_list
-e2e_focus "$award_list"
-e2e_key Tab Return
-answer_saved
-rows=$(qso_fields | awk -F'|' '{ printf " %-5s     %-2s  %-30s  %-8s  %-5s  %-12s\n", $3, $2, $6, $4, $5, $1 }')
-expected_report "   F4ABC Liste alphanumerique des Sites PC $contactes au $heading_date" \
+save_report "$award_list" "F4ABC_Diplome_PC_100_$file_date.txt" \
+    "   F4ABC Liste alphanumerique des Sites PC $contactes au $heading_date" \
     "   $numero   Ref      Dpt   Nom du Site                     Date    Heure  Indicatif" \
-    "$rows" | compare_report "F4ABC_Diplome_PC_100_$file_date.txt"
+    "$(qso_fields | awk -F'|' '{ printf " %-5s     %-2s  %-30s  %-8s  %-5s  %-12s\n",
+        $3, $2, $6, $4, $5, $1 }')"
 close_window "$award_list"
 close_window "$awards"
 
@@ -101,13 +96,10 @@ menu $LISTE
 e2e_key Down Return
 confirmed=$(e2e_window '^Liste des Patrimoines')
 shot "$confirmed" confirmed_list
-e2e_focus "$confirmed"
-e2e_key Tab Return
-answer_saved
-rows=$(qso_fields | awk -F'|' '{ printf " %-5s  %-30s  %-8s  %-12s  %s\n", $3, $6, $4, $1, $7 }')
-expected_report " F4ABC Liste alphanumerique des Patrimoines $contactes au $heading_date" \
+save_report "$confirmed" "F4ABC_Liste_Patrimoines_$file_date.txt" \
+    " F4ABC Liste alphanumerique des Patrimoines $contactes au $heading_date" \
     "   $numero   Ref        Nom du Patrimoine            Date    Indicatif    QSL" \
-    "$rows" | compare_report "F4ABC_Liste_Patrimoines_$file_date.txt"
+    "$(qso_fields | awk -F'|' '{ printf " %-5s  %-30s  %-8s  %-12s  %s\n", $3, $6, $4, $1, $7 }')"
 close_window "$confirmed"
 
 menu $NON_RECUES

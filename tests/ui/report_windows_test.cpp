@@ -57,6 +57,12 @@ protected:
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    // The window a command opens, once it is active.
+    QWidget* open(void (ReportWindows::*command)(), const char* objectName) {
+        (windows().*command)();
+        return activeWindow(QString::fromLatin1(objectName));
+    }
+
     ReportWindows& windows() {
         if (!windows_) {
             windows_ = std::make_unique<ReportWindows>(soloContext());
@@ -88,8 +94,7 @@ private:
 
 TEST_F(ReportWindowsTest, ScoresShowTheThreeCountsBesideTheirCaptions) {
     writeLog("F4ABC", sampleLog(10));
-    windows().openScores();
-    QWidget* window = activeWindow("Score_PC");
+    QWidget* window = open(&ReportWindows::openScores, "Score_PC");
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Scores PC"));
     EXPECT_EQ(text(window, "Label2"), QStringLiteral("Scores PC"));
@@ -107,8 +112,7 @@ TEST_F(ReportWindowsTest, ScoresShowTheThreeCountsBesideTheirCaptions) {
 }
 
 TEST_F(ReportWindowsTest, MissingLogShowsZeros) {
-    windows().openScores();
-    QWidget* window = activeWindow("Score_PC");
+    QWidget* window = open(&ReportWindows::openScores, "Score_PC");
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(text(window, "HF_CT"), QStringLiteral("0"));
     EXPECT_TRUE(messages.messages.isEmpty());
@@ -116,8 +120,7 @@ TEST_F(ReportWindowsTest, MissingLogShowsZeros) {
 
 TEST_F(ReportWindowsTest, AwardLevelsReachedEnableTheirListButton) {
     writeLog("F4ABC", sampleLog(100));
-    windows().openAwards();
-    QWidget* window = activeWindow("Diplome_PC");
+    QWidget* window = open(&ReportWindows::openAwards, "Diplome_PC");
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Diplomes PC"));
     EXPECT_EQ(text(window, "Label4"),
@@ -144,8 +147,7 @@ TEST_F(ReportWindowsTest, AwardLevelsReachedEnableTheirListButton) {
 
 TEST_F(ReportWindowsTest, VoirLaListeChoosesTheLevelAndOpensTheAwardListOnce) {
     writeLog("F4ABC", sampleLog(520));
-    windows().openAwards();
-    QWidget* awards = activeWindow("Diplome_PC");
+    QWidget* awards = open(&ReportWindows::openAwards, "Diplome_PC");
     click(awards, "PC_400");
     QWidget* list = activeWindow("Liste_PC");
     ASSERT_NE(list, nullptr);
@@ -170,13 +172,11 @@ TEST_F(ReportWindowsTest, VoirLaListeChoosesTheLevelAndOpensTheAwardListOnce) {
               "   F4ABC Liste alphanumerique des Sites PC contact\xE9s au 07/12/2026\r\n\r\n");
 }
 
-// The description prints through the dialog whatever its outcome; a cancelled dialog prints
-// nothing here.
+// An operator who cancels the printer dialog expects nothing on paper.
 TEST_F(ReportWindowsTest, AwardListPrintsItsLinesAcrossPagesAndNothingWhenCancelled) {
     writeLog("F4ABC", sampleLog(150));
     soloContext().state.Niveau_Diplome = "PC_100";
-    windows().openAwardList();
-    QWidget* list = activeWindow("Liste_PC");
+    QWidget* list = open(&ReportWindows::openAwardList, "Liste_PC");
     ASSERT_NE(list, nullptr);
 
     printer.cancelNext = true;
@@ -210,8 +210,7 @@ TEST_F(ReportWindowsTest, AwardListPrintsItsLinesAcrossPagesAndNothingWhenCancel
 
 TEST_F(ReportWindowsTest, ConfirmedListCountsAndSavesUnderItsOwnName) {
     writeLog("F4ABC", sampleLog(9));
-    windows().openConfirmedList();
-    QWidget* list = activeWindow("Aff_Contacte");
+    QWidget* list = open(&ReportWindows::openConfirmedList, "Aff_Contacte");
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->windowTitle(), QStringLiteral("Liste des Patrimoines contactés et confirmes"));
     EXPECT_EQ(text(list, "Compt_C"), QStringLiteral("9"));
@@ -229,8 +228,7 @@ TEST_F(ReportWindowsTest, ConfirmedListCountsAndSavesUnderItsOwnName) {
 TEST_F(ReportWindowsTest, ReportThatCannotBeWrittenIsNotAnnouncedAsSaved) {
     writeLog("F4ABC", sampleLog(3));
     std::filesystem::create_directory(dataFile("F4ABC_Liste_Patrimoines_07_12_26.txt"));
-    windows().openConfirmedList();
-    QWidget* list = activeWindow("Aff_Contacte");
+    QWidget* list = open(&ReportWindows::openConfirmedList, "Aff_Contacte");
     ASSERT_NE(list, nullptr);
     click(list, "Enregistrer");
     ASSERT_EQ(messages.messages.size(), 1);
@@ -240,8 +238,7 @@ TEST_F(ReportWindowsTest, ReportThatCannotBeWrittenIsNotAnnouncedAsSaved) {
 
 TEST_F(ReportWindowsTest, MissingQslSearchTypesCapitalsAndListsTheUnconfirmedQsos) {
     writeLog("F4ABC", sampleLog(8));
-    windows().openMissingQsls();
-    QWidget* window = activeWindow("Multi_QSL");
+    QWidget* window = open(&ReportWindows::openMissingQsls, "Multi_QSL");
     ASSERT_NE(window, nullptr);
     auto* callsign = control<QLineEdit>(window, "Indicatif");
     EXPECT_EQ(callsign->accessibleName(), QStringLiteral("QSL's non reçues de"));
@@ -263,8 +260,8 @@ TEST_F(ReportWindowsTest, MissingQslSearchTypesCapitalsAndListsTheUnconfirmedQso
 TEST_F(ReportWindowsTest, MapColoursTheBoxesAndCountsBesideIt) {
     writeLog("F4ABC",
              {qso(1, false, "89"), qso(2, true, "89"), qso(3, false, "21"), qso(4, true, "2A")});
-    windows().openDepartementMap();
-    auto* window = static_cast<MapWindow*>(activeWindow("Carte_Acti_PC"));
+    auto* window =
+        static_cast<MapWindow*>(open(&ReportWindows::openDepartementMap, "Carte_Acti_PC"));
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Carte des départements contactés"));
     EXPECT_EQ(text(window, "NB_Dep"), QStringLiteral("3"));
@@ -287,8 +284,8 @@ TEST_F(ReportWindowsTest, MapColoursTheBoxesAndCountsBesideIt) {
 
 TEST_F(ReportWindowsTest, MapBoxesStandOverTheirDepartementsAtAnySize) {
     writeLog("F4ABC", {});
-    windows().openDepartementMap();
-    auto* window = static_cast<MapWindow*>(activeWindow("Carte_Acti_PC"));
+    auto* window =
+        static_cast<MapWindow*>(open(&ReportWindows::openDepartementMap, "Carte_Acti_PC"));
     ASSERT_NE(window, nullptr);
     DepartementMapView& map = window->mapView();
     for (const QSize size : {QSize(613, 585), QSize(1226, 1170)}) {
