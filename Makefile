@@ -9,7 +9,7 @@ CCACHE ?= $(shell command -v ccache)
 # The second builds of `make test`: the unit and widget tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and the libFuzzer targets (clang), each in its own folder.
 SANITIZE_DIR ?= build-sanitize
-SANITIZED_TESTS = model_tests entry_tests export_tests net_tests ui_tests
+SANITIZED_TESTS = model_tests entry_tests reports_tests export_tests net_tests ui_tests
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 20
 # The file-based fuzz targets run many times faster on a memory file system.
