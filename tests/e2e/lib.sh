@@ -27,18 +27,18 @@ fail() {
     exit 1
 }
 
-# Starts Xvfb on the first free display number from 90.
+# Starts Xvfb on a display number it picks itself: it takes the number's lock file before it
+# answers, so two tests started at once never share a display.
 e2e_start_display() {
-    local display
-    for display in $(seq 90 120); do
-        [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
-        Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        E2E_XVFB_PID=$!
-        export DISPLAY=":$display"
-        for _ in $(seq 50); do
+    local number_file=$E2E_HOME/display_number
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    E2E_XVFB_PID=$!
+    for _ in $(seq 100); do
+        if [ -s "$number_file" ]; then
+            export DISPLAY=":$(head -n 1 "$number_file")"
             xdpyinfo >/dev/null 2>&1 && return 0
-            sleep 0.1
-        done
+        fi
+        sleep 0.1
     done
     fail "no display could be started"
 }
