@@ -1,5 +1,5 @@
 # ORV_PC installed as a desktop program (`cmake --install`, `make install`) and as a Debian package
-# (`make package`): the program, its menu entry, its icon and Qt's French texts.
+# (`make package`): the program, its browser module, its menu entry, its icon and Qt's French texts.
 include(GNUInstallDirs)
 
 install(TARGETS orv_pc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -15,6 +15,13 @@ install(FILES ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_TRANSLATIONS}/qtbase_fr.qm
 file(RELATIVE_PATH translations_from_program /${CMAKE_INSTALL_BINDIR} /${translations_dir})
 set_property(SOURCE src/ui/application_setup.cpp APPEND PROPERTY COMPILE_DEFINITIONS
              ORV_TRANSLATIONS_FROM_PROGRAM="${translations_from_program}")
+
+# The browser module, in the prefix's library folder, found from the program's folder too.
+set(browser_dir ${CMAKE_INSTALL_LIBDIR}/orv_pc)
+install(TARGETS orv_browser LIBRARY DESTINATION ${browser_dir})
+file(RELATIVE_PATH browser_from_program /${CMAKE_INSTALL_BINDIR} /${browser_dir})
+set_property(SOURCE src/platform/browser_loader.cpp APPEND PROPERTY COMPILE_DEFINITIONS
+             ORV_BROWSER_FROM_PROGRAM="${browser_from_program}")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME orv-pc)

@@ -19,6 +19,8 @@ inline const QString kModeKey = QStringLiteral("Mode Utilise");
 inline const QString kDateAutoKey = QStringLiteral("Date Auto");
 inline const QString kRevisionKey = QStringLiteral("Rèvision");
 inline const QString kListRevisionKey = QStringLiteral("Revision_Liste_PC");
+// Under kClusterApplication, which a sibling program shares.
+inline const QString kClusterBandKey = QStringLiteral("bande Cluster");
 
 // The section of one station's own choices: "Setup " followed directly by its callsign.
 inline QString stationSection(std::string_view callsign) {

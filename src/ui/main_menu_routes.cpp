@@ -14,9 +14,6 @@ struct Route {
 };
 
 void connectRoute(const Route& route, QObject* context) {
-    if (!route.command) {
-        return;
-    }
     if (auto* action = qobject_cast<QAction*>(route.sender)) {
         QObject::connect(action, &QAction::triggered, context, route.command);
     } else if (auto* button = qobject_cast<QAbstractButton*>(route.sender)) {
@@ -29,7 +26,6 @@ void connectRoute(const Route& route, QObject* context) {
 MainMenuRoutes::MainMenuRoutes(const MainWidgets& w, WindowContext& context, MainCommands& main)
     : QObject(context.mainWindow), context_(context), main_(main), reports_(context) {
     const MainMenus& m = w.menus;
-    const std::function<void()> toCome;
     const Route routes[] = {
         {m.Mnu_ADIF, [this] { LogTools(context_).exportAdif(); }},
         {m.Mnu_Quitter, [this] { context_.services.programEnd.endProgram(); }},
@@ -43,8 +39,8 @@ MainMenuRoutes::MainMenuRoutes(const MainWidgets& w, WindowContext& context, Mai
         {m.Mnu_Score, [this] { reports_.openScores(); }},
         {m.Mnu_Diplomes, [this] { reports_.openAwards(); }},
         {m.Mnu_Non_Recue, [this] { reports_.openMissingQsls(); }},
-        {m.Mnu_Cluster, toCome},
-        {m.Mnu_Reglement, toCome},
+        {m.Mnu_Cluster, [this] { cluster_.open([this] { return new ClusterWindow(context_); }); }},
+        {m.Mnu_Reglement, [this] { rules_.open([this] { return new RulesWindow(context_); }); }},
         {m.Mnu_Apropos, [this] { showAbout(); }},
         {m.Mnu_Historique, [this] { showHistory(); }},
         {w.Rechercher, [this] { openSearch(); }},

@@ -1,13 +1,15 @@
 #pragma once
 // What each command of the main window does: one table of its menu items and command buttons,
-// each with its handler. A command whose window is still to come is listed without one.
+// each with its handler.
 
 #include <QObject>
 #include <functional>
 
+#include "ui/cluster_window.h"
 #include "ui/detail_window.h"
 #include "ui/main_widgets.h"
 #include "ui/report_windows.h"
+#include "ui/rules_window.h"
 #include "ui/search_window.h"
 #include "ui/single_window.h"
 #include "ui/station_window.h"
@@ -41,6 +43,8 @@ private:
     SingleWindow<StationWindow> station_;
     SingleWindow<SearchWindow> search_;
     SingleWindow<DetailWindow> detail_;
+    SingleWindow<ClusterWindow> cluster_;
+    SingleWindow<RulesWindow> rules_;
     ReportWindows reports_;
 };
 

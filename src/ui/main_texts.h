@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "ui/map_credit.h"
+
 namespace orv::main_text {
 
 inline const QString kRevision = QStringLiteral(" 1.0.3");
@@ -76,6 +78,6 @@ inline const QString kFirstNamesNotWritten =
 // Aide menu.
 inline const QString kAboutPrefix = QStringLiteral("ORV_PC  Révision ");
 inline const QString kAboutFooter =
-    QStringLiteral("Carnet de trafic du Diplome des Patrimoines Français");
+    QStringLiteral("ORV_PC, carnet de trafic du Diplome des Patrimoines Français. ") + kMapCredit;
 
 }  // namespace orv::main_text

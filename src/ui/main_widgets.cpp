@@ -94,9 +94,14 @@ QWidget* topRow(MainWidgets& w) {
     return row;
 }
 
+// The caption above a field is what a screen reader announces for it (else it would announce the
+// frame's caption for every field).
 void addField(QGridLayout* grid, int row, int column, const QString& caption, QWidget* field,
               int span = 1) {
-    grid->addWidget(new QLabel(caption), row, column, 1, span);
+    auto* label = new QLabel(caption);
+    label->setBuddy(field);
+    field->setAccessibleName(caption);
+    grid->addWidget(label, row, column, 1, span);
     grid->addWidget(field, row + 1, column, 1, span);
 }
 
@@ -173,6 +178,8 @@ QWidget* listFrame(MainWidgets& w) {
     w.Liste_PC->setEditTriggers(QAbstractItemView::NoEditTriggers);
     w.Liste_PC->setSelectionMode(QAbstractItemView::SingleSelection);
     w.Liste_PC->setToolTip(main_text::kListHelp);
+    w.Liste_PC->setAccessibleName(main_text::kListHelp);
+    w.Liste_PC->setAccessibleDescription(main_text::kListHeader.simplified());
     setFieldColour(w.Liste_PC, kLightYellow);
     layout->addWidget(w.Label_Liste_PC);
     layout->addWidget(w.Liste_PC, 1);

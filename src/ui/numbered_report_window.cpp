@@ -50,6 +50,8 @@ NumberedReportWindow::NumberedReportWindow(WindowContext& context, const char* n
     Liste_PC_Contacte_->setModel(rows_);
     Liste_PC_Contacte_->setUniformItemSizes(true);
     Liste_PC_Contacte_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // A list is announced by its own name only (a label beside it does not name it).
+    Liste_PC_Contacte_->setAccessibleName(caption);
     Label2_->setBuddy(Liste_PC_Contacte_);
 
     Enregistrer_ = namedButton("Enregistrer", kSave);
@@ -96,6 +98,7 @@ QLabel* NumberedReportWindow::addCountLine(const char* countName, const char* ca
 void NumberedReportWindow::setColumnHeader(const QString& header, const QFont& font) {
     Label2_->setText(header);
     Label2_->setFont(font);
+    Liste_PC_Contacte_->setAccessibleDescription(header.simplified());
 }
 
 void NumberedReportWindow::setListFont(const QFont& font) {

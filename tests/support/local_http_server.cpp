@@ -1,6 +1,7 @@
 #include "support/local_http_server.h"
 
 #include <QTcpSocket>
+#include <algorithm>
 #include <memory>
 #include <stdexcept>
 
@@ -34,6 +35,12 @@ void LocalHttpServer::answer(const QString& path, const HttpAnswer& answer) {
     answers_.insert(path, answer);
 }
 
+int LocalHttpServer::requestsFor(const QString& path) const {
+    const QByteArray requestLine = "GET " + path.toLatin1() + " HTTP/";
+    return int(std::count_if(requests.begin(), requests.end(),
+                             [&](const QByteArray& head) { return head.startsWith(requestLine); }));
+}
+
 void LocalHttpServer::serve(QTcpSocket* socket) {
     QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
     auto received = std::make_shared<QByteArray>();
@@ -59,7 +66,7 @@ void LocalHttpServer::respond(QTcpSocket* socket, const QByteArray& head) {
     const QByteArray sent = answer.cutAfter >= 0 ? answer.body.left(answer.cutAfter) : answer.body;
     socket->write(statusLine(answer.status) +
                   "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n" +
-                  "Content-Type: text/plain\r\nConnection: close\r\n\r\n" + sent);
+                  "Content-Type: " + answer.contentType + "\r\nConnection: close\r\n\r\n" + sent);
     socket->disconnectFromHost();
 }
 

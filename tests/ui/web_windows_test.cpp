@@ -1,0 +1,195 @@
+// The two web windows with the real embedded browser, offscreen, against a local HTTP server:
+// the cluster page of the band chosen and kept per station, the rules page asked afresh at each
+// opening, and the message shown in place of a page that cannot be loaded.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "main_window_fixture.h"
+#include "platform/settings_keys.h"
+#include "support/local_http_server.h"
+#include "ui/web_page_view.h"
+
+namespace orv::test {
+namespace {
+
+// The engine's first start on a loaded machine takes a few seconds.
+constexpr int kPageWait = 30'000;
+
+QByteArray page(const QString& title) {
+    return "<html><head><title>" + title.toUtf8() + "</title></head><body>x</body></html>";
+}
+
+class WebWindowsTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        for (const char* path :
+             {"/euhfcw.html", "/ww30cw.html", "/ww2cw.html", "/index.php?mod=reglement"}) {
+            server_.answer(
+                QString::fromLatin1(path),
+                {200, page(QStringLiteral("Page %1").arg(path)), -1, false, "text/html"});
+        }
+    }
+
+    void startOn(const QString& address) {
+        storeSetting(QStringLiteral("Adresses"), QStringLiteral("Cluster"), address);
+        storeSetting(QStringLiteral("Adresses"), QStringLiteral("Reglement"), address);
+        startWithLog("");
+    }
+
+    // The window the command opened, once its page has loaded or given way to a message.
+    QWidget* openAndWait(QAction* command, const QString& name) {
+        command->trigger();
+        QWidget* window = openWindow(name);
+        if (window == nullptr) {
+            ADD_FAILURE() << name.toStdString() << " did not open";
+            return nullptr;
+        }
+        waitForPage(window, [] {});
+        return activeWindow(name);
+    }
+
+    static WebPageView* pageOf(QWidget* window) {
+        return window->findChild<WebPageView*>(QStringLiteral("WebBrowser1"));
+    }
+
+    // Runs action, then lets the page load. The engine's work is scheduled on the program's event
+    // loop, which must run as in the program: QTest::qWaitFor's pauses would slow it down tenfold.
+    template <class Action>
+    static void waitForPage(QWidget* window, Action action) {
+        QSignalSpy finished(pageOf(window), &WebPageView::pageFinished);
+        action();
+        EXPECT_TRUE(!pageOf(window)->loading() || finished.wait(kPageWait));
+    }
+
+    QString storedBand() const {
+        return storedSetting(settings::stationSection("F4ABC"), settings::kClusterBandKey,
+                             settings::kClusterApplication);
+    }
+
+    static void closeWindow(QWidget* window) {
+        window->close();
+        QTest::qWait(0);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    LocalHttpServer server_;
+};
+
+TEST_F(WebWindowsTest, ClusterOpensOnceOnTheFirstBandAndShowsItsPage) {
+    startOn(server_.address());
+    QWidget* cluster = openAndWait(w().menus.Mnu_Cluster, QStringLiteral("Cluster"));
+    ASSERT_NE(cluster, nullptr);
+    w().menus.Mnu_Cluster->trigger();
+
+    EXPECT_EQ(openWindowCount(QStringLiteral("Cluster")), 1);
+    EXPECT_EQ(cluster->windowTitle(), QStringLiteral("Cluster"));
+    EXPECT_EQ(cluster->findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+              QStringLiteral("Cluster (127.0.0.1)"));
+    auto* bands = cluster->findChild<QComboBox*>(QStringLiteral("Bande_CL"));
+    ASSERT_EQ(bands->count(), 13);
+    EXPECT_EQ(bands->currentText(), QStringLiteral("All HF"));
+    EXPECT_TRUE(bands->hasFocus());
+    EXPECT_EQ(pageOf(cluster)->pageTitle(), QStringLiteral("Page /euhfcw.html"));
+    EXPECT_TRUE(pageOf(cluster)->message().isEmpty());
+    EXPECT_EQ(server_.requestsFor(QStringLiteral("/euhfcw.html")), 1);
+    EXPECT_EQ(storedBand(), QStringLiteral("0"));
+}
+
+// "Afficher" from the keyboard: the band chosen is kept for the station and its page asked for,
+// again at each press; the next opening starts on that band.
+TEST_F(WebWindowsTest, AfficherKeepsTheBandAndAsksItsPageAgain) {
+    startOn(server_.address());
+    storeSetting(settings::stationSection("F4ABC"), settings::kClusterBandKey, "4",
+                 settings::kClusterApplication);
+    QWidget* cluster = openAndWait(w().menus.Mnu_Cluster, QStringLiteral("Cluster"));
+    ASSERT_NE(cluster, nullptr);
+    auto* bands = cluster->findChild<QComboBox*>(QStringLiteral("Bande_CL"));
+    EXPECT_EQ(bands->currentText(), QStringLiteral("10 Mhz"));
+    EXPECT_EQ(pageOf(cluster)->pageTitle(), QStringLiteral("Page /ww30cw.html"));
+
+    QTest::keyClick(bands, Qt::Key_End);
+    QTest::keyClick(bands, Qt::Key_Up);
+    EXPECT_EQ(bands->currentText(), QStringLiteral("144 Mhz"));
+    for (int press = 1; press <= 2; ++press) {
+        waitForPage(cluster, [&] { pressEnter(bands); });
+        EXPECT_EQ(server_.requestsFor(QStringLiteral("/ww2cw.html")), press);
+    }
+    EXPECT_EQ(pageOf(cluster)->pageTitle(), QStringLiteral("Page /ww2cw.html"));
+    EXPECT_EQ(storedBand(), QStringLiteral("11"));
+
+    closeWindow(cluster);
+    cluster = openAndWait(w().menus.Mnu_Cluster, QStringLiteral("Cluster"));
+    ASSERT_NE(cluster, nullptr);
+    EXPECT_EQ(cluster->findChild<QComboBox*>(QStringLiteral("Bande_CL"))->currentText(),
+              QStringLiteral("144 Mhz"));
+    EXPECT_EQ(server_.requestsFor(QStringLiteral("/ww2cw.html")), 3);
+}
+
+// The sibling program sharing the key may store an index this list does not have.
+TEST_F(WebWindowsTest, ClusterOpensOnTheFirstBandWhenTheStoredOneIsNotInItsList) {
+    startOn(server_.address());
+    storeSetting(settings::stationSection("F4ABC"), settings::kClusterBandKey, "13",
+                 settings::kClusterApplication);
+    QWidget* cluster = openAndWait(w().menus.Mnu_Cluster, QStringLiteral("Cluster"));
+    ASSERT_NE(cluster, nullptr);
+    EXPECT_EQ(cluster->findChild<QComboBox*>(QStringLiteral("Bande_CL"))->currentIndex(), 0);
+    EXPECT_EQ(server_.requestsFor(QStringLiteral("/euhfcw.html")), 1);
+    EXPECT_EQ(storedBand(), QStringLiteral("0"));
+}
+
+TEST_F(WebWindowsTest, RulesPageIsAskedAfreshAtEachOpening) {
+    startOn(server_.address());
+    for (int opening = 1; opening <= 2; ++opening) {
+        QWidget* rules = openAndWait(w().menus.Mnu_Reglement, QStringLiteral("Reglement"));
+        ASSERT_NE(rules, nullptr);
+        w().menus.Mnu_Reglement->trigger();
+        EXPECT_EQ(openWindowCount(QStringLiteral("Reglement")), 1);
+        EXPECT_EQ(rules->windowTitle(), QStringLiteral("Règlement PC"));
+        EXPECT_EQ(pageOf(rules)->pageTitle(), QStringLiteral("Page /index.php?mod=reglement"));
+        EXPECT_EQ(server_.requestsFor(QStringLiteral("/index.php?mod=reglement")), opening);
+        closeWindow(rules);
+    }
+}
+
+// Nobody listens on port 1 of 127.0.0.1: the window says which address it tried, and which
+// setting gives it, instead of a blank page; the program goes on.
+TEST_F(WebWindowsTest, APageThatCannotBeLoadedIsExplainedInTheWindow) {
+    startOn(QStringLiteral("http://127.0.0.1:1"));
+    QWidget* rules = openAndWait(w().menus.Mnu_Reglement, QStringLiteral("Reglement"));
+    ASSERT_NE(rules, nullptr);
+    const QString message = pageOf(rules)->message();
+    EXPECT_TRUE(message.startsWith(QStringLiteral(
+        "La page n'a pas pu être affichée :\nhttp://127.0.0.1:1/index.php?mod=reglement\n")))
+        << message.toStdString();
+    EXPECT_TRUE(message.endsWith(QStringLiteral(
+        "Vérifiez la connexion à Internet, et l'adresse « Reglement » du groupe Adresses de "
+        "PC.ini.")))
+        << message.toStdString();
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(WebWindowsTest, AnHttpErrorIsExplainedInTheWindow) {
+    startOn(server_.address());
+    server_.answer(QStringLiteral("/euhfcw.html"), {404, page("absente"), -1, false, "text/html"});
+    QWidget* cluster = openAndWait(w().menus.Mnu_Cluster, QStringLiteral("Cluster"));
+    ASSERT_NE(cluster, nullptr);
+    EXPECT_TRUE(pageOf(cluster)->message().contains(QStringLiteral("(HTTP 404)")))
+        << pageOf(cluster)->message().toStdString();
+}
+
+TEST_F(WebWindowsTest, AnAddressSettingThatIsNoAddressIsExplainedWithoutAsking) {
+    startOn(QStringLiteral("127.0.0.1/cluster"));
+    w().menus.Mnu_Cluster->trigger();
+    QWidget* cluster = activeWindow(QStringLiteral("Cluster"));
+    ASSERT_NE(cluster, nullptr);
+    EXPECT_TRUE(pageOf(cluster)->message().startsWith(
+        QStringLiteral("L'adresse « 127.0.0.1/cluster » du réglage \"Cluster\"")))
+        << pageOf(cluster)->message().toStdString();
+    EXPECT_TRUE(server_.requests.isEmpty());
+}
+
+}  // namespace
+}  // namespace orv::test
