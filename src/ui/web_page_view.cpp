@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QShortcut>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -60,6 +61,12 @@ WebPageView::WebPageView(const QString& description, const SettingsStore& settin
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(progress_);
     layout->addWidget(pages, 1);
+
+    // The page keeps the keys it is given, Escape included: without this the keyboard could not
+    // close a window whose page has the focus.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, [this] { window()->close(); });
 }
 
 WebPageView::~WebPageView() = default;

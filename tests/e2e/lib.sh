@@ -48,12 +48,16 @@ e2e_start_program() {
     E2E_PROGRAM_PID=$!
 }
 
-# Prints the id of the visible window whose title matches, waiting up to 15 s for it.
+# Prints the id of the visible window whose title matches, waiting up to 15 s for it (looking
+# every 0.1 s: xdotool's own --sync looks every 0.5 s).
 e2e_window() {
     local id
-    id=$(timeout 15 xdotool search --sync --onlyvisible --name "$1" | head -n 1) ||
-        fail "no window named '$1'"
-    echo "$id"
+    for _ in $(seq 150); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    fail "no window named '$1'"
 }
 
 e2e_focus() {

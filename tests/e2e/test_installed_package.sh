@@ -16,6 +16,7 @@ deb=$(find "$packages" -maxdepth 1 -name "orv-pc_*_$(dpkg --print-architecture).
 [ -n "$deb" ] || fail "no package orv-pc_VERSION_ARCH.deb in: $(ls "$packages")"
 
 expected_files='./usr/bin/orv_pc
+./usr/lib/orv_pc/liborv_browser.so
 ./usr/share/applications/orv_pc.desktop
 ./usr/share/icons/hicolor/64x64/apps/orv_pc.png
 ./usr/share/icons/hicolor/scalable/apps/orv_pc.svg
@@ -24,7 +25,8 @@ files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
 [ "$files" = "$expected_files" ] || fail "the package holds: $files"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6svgwidgets6; do
+for library in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6svgwidgets6 \
+    libqt6webenginewidgets6; do
     grep -Eq "(^|, )$library( |,|$)" <<<"$depends" || fail "$library missing from Depends: $depends"
 done
 description=$(dpkg-deb -f "$deb" Description)
@@ -52,6 +54,14 @@ e2e_screenshot installed_main_window
 [ "$(find "$root" | sort)" = "$before" ] || fail "the program wrote beside itself"
 grep -q " $root/usr/share/orv_pc/translations/qtbase_fr.qm$" "/proc/$E2E_PROGRAM_PID/maps" ||
     fail "Qt's French texts not read from the package"
+# The browser module is loaded from the package only when a web page is shown: Alt, then the
+# eleventh title of the menu bar, "Reglement".
+grep -q "liborv_browser.so" "/proc/$E2E_PROGRAM_PID/maps" && fail "browser module loaded at start-up"
+e2e_focus "$main"
+e2e_key alt Right Right Right Right Right Right Right Right Right Right Return
+e2e_window 'glement PC$' >/dev/null
+grep -q " $root/usr/lib/orv_pc/liborv_browser.so$" "/proc/$E2E_PROGRAM_PID/maps" ||
+    fail "browser module not loaded from the package"
 
 # The desktop matches a window to its menu entry by its class and shows the entry's icon.
 wm_class=$(grep '^StartupWMClass=' "$root/usr/share/applications/orv_pc.desktop" | cut -d= -f2)

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTest>
 
 #include "main_window_fixture.h"
@@ -154,15 +155,27 @@ TEST_F(WebWindowsTest, RulesPageIsAskedAfreshAtEachOpening) {
     }
 }
 
-// Nobody listens on port 1 of 127.0.0.1: the window says which address it tried, and which
-// setting gives it, instead of a blank page; the program goes on.
+// A port of 127.0.0.1 nobody listens on any more.
+QString closedAddress() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return QStringLiteral("http://127.0.0.1:%1").arg(port);
+}
+
+// The window says which address it tried, and which setting gives it, instead of a blank page;
+// the program goes on.
 TEST_F(WebWindowsTest, APageThatCannotBeLoadedIsExplainedInTheWindow) {
-    startOn(QStringLiteral("http://127.0.0.1:1"));
+    const QString address = closedAddress();
+    startOn(address);
     QWidget* rules = openAndWait(w().menus.Mnu_Reglement, QStringLiteral("Reglement"));
     ASSERT_NE(rules, nullptr);
     const QString message = pageOf(rules)->message();
-    EXPECT_TRUE(message.startsWith(QStringLiteral(
-        "La page n'a pas pu être affichée :\nhttp://127.0.0.1:1/index.php?mod=reglement\n")))
+    EXPECT_TRUE(message.startsWith(QStringLiteral("La page n'a pas pu être affichée :\n") +
+                                   address +
+                                   QStringLiteral("/index.php?mod=reglement\n"
+                                                  "(net::ERR_CONNECTION_REFUSED)\n")))
         << message.toStdString();
     EXPECT_TRUE(message.endsWith(QStringLiteral(
         "Vérifiez la connexion à Internet, et l'adresse « Reglement » du groupe Adresses de "
