@@ -43,6 +43,11 @@ e2e_start_display() {
     fail "no display could be started"
 }
 
+# A log line as the program writes it (CR LF): first name PAUL, 10:00, SSB, reports 59.
+e2e_qso() {  # callsign, departement, reference, date, band (7 characters), site name (30), QSL flag
+    printf '%-12s %-2s   PAUL            %-5s %s 10:00 SSB %-7s 59  59  %-30s %s\r\n' "$@"
+}
+
 e2e_start_program() {
     "$E2E_PROGRAM" >"$E2E_HOME/program.log" 2>&1 &
     E2E_PROGRAM_PID=$!

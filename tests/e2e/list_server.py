@@ -48,14 +48,19 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.close_connection = True
 
 
+def serve(handler, lifetime):
+    """Serves on a free port of 127.0.0.1, printed first, until lifetime seconds have passed."""
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    server.daemon_threads = True
+    print(server.server_address[1], flush=True)
+    threading.Timer(lifetime, lambda: os._exit(0)).start()
+    server.serve_forever()
+
+
 def main():
     options = parse_arguments()
     Handler.options = options
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
-    server.daemon_threads = True
-    print(server.server_address[1], flush=True)
-    threading.Timer(options.lifetime, lambda: os._exit(0)).start()
-    server.serve_forever()
+    serve(Handler, options.lifetime)
 
 
 if __name__ == "__main__":

@@ -7,8 +7,8 @@ itself after --lifetime seconds."""
 import argparse
 import html
 import http.server
-import os
-import threading
+
+from list_server import serve
 
 SPOTS = [("14025.0", "F5XYZ", "PC 89001"), ("14260.0", "F4ABC/P", "PC 2A001"),
          ("7018.5", "F6AAA", "PC 75999")]
@@ -42,11 +42,7 @@ def main():
     parser.add_argument("--lifetime", type=float, default=120.0)
     options = parser.parse_args()
     Handler.requests = options.requests
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
-    server.daemon_threads = True
-    print(server.server_address[1], flush=True)
-    threading.Timer(options.lifetime, lambda: os._exit(0)).start()
-    server.serve_forever()
+    serve(Handler, options.lifetime)
 
 
 if __name__ == "__main__":

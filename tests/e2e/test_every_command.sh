@@ -7,13 +7,10 @@ source "$(dirname "$0")/lib.sh" "$@"
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$E2E_DATA" "$(dirname "$E2E_SETTINGS")"
 log=$E2E_DATA/F4ABC_PC.log
-qso() {  # callsign, departement, reference, date, band (7 characters), site name (30), QSL flag
-    printf '%-12s %-2s   PAUL            %-5s %s 10:00 SSB %-7s 59  59  %-30s %s\r\n' "$@"
-}
 {
-    qso F5XYZ 89 89001 12/03/21 "14 Mhz" "CHATEAU DE GUEDELON" "*"
-    qso F4ABC/P 2a 2a001 13/03/21 "7.0 Mhz" "CITADELLE" " "
-    qso F6AAA 75 75999 14/03/21 "10 Mhz" "" " "
+    e2e_qso F5XYZ 89 89001 12/03/21 "14 Mhz" "CHATEAU DE GUEDELON" "*"
+    e2e_qso F4ABC/P 2a 2a001 13/03/21 "7.0 Mhz" "CITADELLE" " "
+    e2e_qso F6AAA 75 75999 14/03/21 "10 Mhz" "" " "
 } >"$log"
 printf 'Rev 012 01/03/24;;\r\nPC-89001;Chateau de Guedelon;x;001;y;Treigny;Perreuse;z\r\nPC-75999;Garde;x;999;y;Paris;;z\r\n' \
     >"$E2E_DATA/Liste_PC.csv"

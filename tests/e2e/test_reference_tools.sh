@@ -8,13 +8,10 @@ mkdir -p "$E2E_DATA" "$(dirname "$E2E_SETTINGS")"
 log=$E2E_DATA/F4ABC_PC.log
 export LC_ALL=C
 # Windows-1252: \342 is "â", \351 is "é", \311 is "É".
-qso() {  # callsign, departement, reference, date, band (7 characters), site name (30), QSL flag
-    printf '%-12s %-2s   PAUL            %-5s %s 10:00 SSB %-7s 59  59  %-30s %s\r\n' "$@"
-}
 {
-    qso F5XYZ 89 89001 12/03/21 "14 Mhz" "ANCIEN NOM" "*"
-    qso F4ABC/P 2a 2a001 13/03/21 "7.0 Mhz" "" " "
-    qso F6AAA 75 75999 14/03/21 "10 Mhz" "GARDE" " "
+    e2e_qso F5XYZ 89 89001 12/03/21 "14 Mhz" "ANCIEN NOM" "*"
+    e2e_qso F4ABC/P 2a 2a001 13/03/21 "7.0 Mhz" "" " "
+    e2e_qso F6AAA 75 75999 14/03/21 "10 Mhz" "GARDE" " "
 } >"$log"
 served=$E2E_HOME/served.csv
 {
@@ -81,7 +78,7 @@ line() { sed -n "$1p" "$log" | tr -d '\r'; }
 [ "$(line 1 | cut -c76-105)" = "$(printf 'CH\302TEAU DE GU\311DELON           ')" ] || fail "line 1: $(line 1)"
 [ "$(line 2 | cut -c76-107)" = "$(printf '%-32s' CITADELLE)" ] || fail "line 2: $(line 2)"
 [ "$(line 3 | cut -c76-107)" = "$(printf '%32s' '')" ] || fail "line 3: $(line 3)"
-[ "$(line 1 | cut -c1-75)" = "$(qso F5XYZ 89 89001 12/03/21 "14 Mhz" "" "*" | cut -c1-75)" ] ||
+[ "$(line 1 | cut -c1-75)" = "$(e2e_qso F5XYZ 89 89001 12/03/21 "14 Mhz" "" "*" | cut -c1-75)" ] ||
     fail "line 1 changed outside its site name"
 
 # "Detail Référence" for the last QSO, chosen by a click on its row, then for the first one.

@@ -6,7 +6,6 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QTest>
 
 #include "main_window_fixture.h"
@@ -135,27 +134,6 @@ TEST_F(AccessibilityTest, EveryControlOfEveryWindowIsAnnouncedByItsName) {
     EXPECT_EQ(walked.size(), 11);
     EXPECT_EQ(unnamed, QStringList{});
     EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
-}
-
-// Each entry field is announced by the caption above it, no longer by its frame's caption.
-TEST_F(AccessibilityTest, EntryFieldsAreAnnouncedByTheCaptionAboveThem) {
-    const std::pair<QWidget*, const char*> fields[] = {
-        {w().Bande_A, "Bande"},
-        {w().Ind_A, "Indicatif"},
-        {w().Prenom_A, "Prénom (optionnel)"},
-        {w().Ref_A, "Ref Patrimoine"},
-        {w().Dpt_A, "Dpt"},
-        {w().Date_A, "Date"},
-        {w().Heure_A, "Heure UTC"},
-        {w().Mode_A, "Mode"},
-        {w().RST_A, "RST R"},
-        {w().RSTE_A, "RST E"},
-        {w().Rem_A, "Nom du Patrimoine (optionnel)"},
-        {w().QSL_A, "QSL"},
-    };
-    for (const auto& [field, caption] : fields) {
-        EXPECT_EQ(announcedName(field), QString::fromUtf8(caption)) << caption;
-    }
 }
 
 }  // namespace

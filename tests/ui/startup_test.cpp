@@ -1,5 +1,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTest>
@@ -293,7 +294,8 @@ TEST_F(LaterStartTest, ControlsInTheirDesignState) {
     EXPECT_TRUE(w().Ind_A->hasFocus());
 }
 
-// Each field's caption stands just above it in the entry frame.
+// Each field's caption stands just above it in the entry frame, and names it for a screen reader
+// (its own name, and the label naming it: a drop-down list on Linux is announced by its label).
 TEST_F(LaterStartTest, FieldCaptionsAboveTheirFields) {
     startOnEmptyLog();
 
@@ -325,6 +327,9 @@ TEST_F(LaterStartTest, FieldCaptionsAboveTheirFields) {
         QLayoutItem* above = grid->itemAtPosition(row - 1, column);
         ASSERT_NE(above, nullptr);
         EXPECT_EQ(shownText(above->widget()), caption);
+        EXPECT_EQ(field->accessibleName(), caption);
+        auto* label = qobject_cast<QLabel*>(above->widget());
+        EXPECT_TRUE(label != nullptr && label->buddy() == field);
     }
 }
 

@@ -52,6 +52,20 @@ protected:
         return activeWindow(name);
     }
 
+    // The cluster window on the local server, the station's band stored as given (none: absent).
+    QWidget* openCluster(const QString& storedBand = {}) {
+        startOn(server_.address());
+        if (!storedBand.isNull()) {
+            storeSetting(settings::stationSection("F4ABC"), settings::kClusterBandKey, storedBand,
+                         settings::kClusterApplication);
+        }
+        return openAndWait(w().menus.Mnu_Cluster, QStringLiteral("Cluster"));
+    }
+
+    static QComboBox* bandsOf(QWidget* cluster) {
+        return cluster->findChild<QComboBox*>(QStringLiteral("Bande_CL"));
+    }
+
     static WebPageView* pageOf(QWidget* window) {
         return window->findChild<WebPageView*>(QStringLiteral("WebBrowser1"));
     }
@@ -80,8 +94,7 @@ protected:
 };
 
 TEST_F(WebWindowsTest, ClusterOpensOnceOnTheFirstBandAndShowsItsPage) {
-    startOn(server_.address());
-    QWidget* cluster = openAndWait(w().menus.Mnu_Cluster, QStringLiteral("Cluster"));
+    QWidget* cluster = openCluster();
     ASSERT_NE(cluster, nullptr);
     w().menus.Mnu_Cluster->trigger();
 
@@ -89,7 +102,7 @@ TEST_F(WebWindowsTest, ClusterOpensOnceOnTheFirstBandAndShowsItsPage) {
     EXPECT_EQ(cluster->windowTitle(), QStringLiteral("Cluster"));
     EXPECT_EQ(cluster->findChild<QLabel*>(QStringLiteral("Label2"))->text(),
               QStringLiteral("Cluster (127.0.0.1)"));
-    auto* bands = cluster->findChild<QComboBox*>(QStringLiteral("Bande_CL"));
+    QComboBox* bands = bandsOf(cluster);
     ASSERT_EQ(bands->count(), 13);
     EXPECT_EQ(bands->currentText(), QStringLiteral("All HF"));
     EXPECT_TRUE(bands->hasFocus());
@@ -102,12 +115,9 @@ TEST_F(WebWindowsTest, ClusterOpensOnceOnTheFirstBandAndShowsItsPage) {
 // "Afficher" from the keyboard: the band chosen is kept for the station and its page asked for,
 // again at each press; the next opening starts on that band.
 TEST_F(WebWindowsTest, AfficherKeepsTheBandAndAsksItsPageAgain) {
-    startOn(server_.address());
-    storeSetting(settings::stationSection("F4ABC"), settings::kClusterBandKey, "4",
-                 settings::kClusterApplication);
-    QWidget* cluster = openAndWait(w().menus.Mnu_Cluster, QStringLiteral("Cluster"));
+    QWidget* cluster = openCluster(QStringLiteral("4"));
     ASSERT_NE(cluster, nullptr);
-    auto* bands = cluster->findChild<QComboBox*>(QStringLiteral("Bande_CL"));
+    QComboBox* bands = bandsOf(cluster);
     EXPECT_EQ(bands->currentText(), QStringLiteral("10 Mhz"));
     EXPECT_EQ(pageOf(cluster)->pageTitle(), QStringLiteral("Page /ww30cw.html"));
 
@@ -124,19 +134,15 @@ TEST_F(WebWindowsTest, AfficherKeepsTheBandAndAsksItsPageAgain) {
     closeWindow(cluster);
     cluster = openAndWait(w().menus.Mnu_Cluster, QStringLiteral("Cluster"));
     ASSERT_NE(cluster, nullptr);
-    EXPECT_EQ(cluster->findChild<QComboBox*>(QStringLiteral("Bande_CL"))->currentText(),
-              QStringLiteral("144 Mhz"));
+    EXPECT_EQ(bandsOf(cluster)->currentText(), QStringLiteral("144 Mhz"));
     EXPECT_EQ(server_.requestsFor(QStringLiteral("/ww2cw.html")), 3);
 }
 
 // The sibling program sharing the key may store an index this list does not have.
 TEST_F(WebWindowsTest, ClusterOpensOnTheFirstBandWhenTheStoredOneIsNotInItsList) {
-    startOn(server_.address());
-    storeSetting(settings::stationSection("F4ABC"), settings::kClusterBandKey, "13",
-                 settings::kClusterApplication);
-    QWidget* cluster = openAndWait(w().menus.Mnu_Cluster, QStringLiteral("Cluster"));
+    QWidget* cluster = openCluster(QStringLiteral("13"));
     ASSERT_NE(cluster, nullptr);
-    EXPECT_EQ(cluster->findChild<QComboBox*>(QStringLiteral("Bande_CL"))->currentIndex(), 0);
+    EXPECT_EQ(bandsOf(cluster)->currentIndex(), 0);
     EXPECT_EQ(server_.requestsFor(QStringLiteral("/euhfcw.html")), 1);
     EXPECT_EQ(storedBand(), QStringLiteral("0"));
 }
@@ -185,9 +191,8 @@ TEST_F(WebWindowsTest, APageThatCannotBeLoadedIsExplainedInTheWindow) {
 }
 
 TEST_F(WebWindowsTest, AnHttpErrorIsExplainedInTheWindow) {
-    startOn(server_.address());
     server_.answer(QStringLiteral("/euhfcw.html"), {404, page("absente"), -1, false, "text/html"});
-    QWidget* cluster = openAndWait(w().menus.Mnu_Cluster, QStringLiteral("Cluster"));
+    QWidget* cluster = openCluster();
     ASSERT_NE(cluster, nullptr);
     EXPECT_TRUE(pageOf(cluster)->message().contains(QStringLiteral("(HTTP 404)")))
         << pageOf(cluster)->message().toStdString();
