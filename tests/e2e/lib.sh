@@ -58,7 +58,7 @@ e2e_start_program() {
 e2e_window() {
     local id
     for _ in $(seq 150); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
     done

@@ -69,7 +69,7 @@ open_once() {  # title, screenshot, command and its arguments
     window=$(e2e_window "$title")
     ${AGAIN:-"$@"}
     sleep 0.5
-    count=$(xdotool search --onlyvisible --name "$title" | wc -l)
+    count=$(xdotool search --onlyvisible --name "$title" | wc -l || true)
     [ "$count" = 1 ] || fail "$count windows '$title' after asking twice"
     [ -z "${WAIT_FOR:-}" ] || wait_request "$WAIT_FOR"
     import -window "$window" "$E2E_SHOTS/$shot.png"
