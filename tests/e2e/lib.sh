@@ -53,16 +53,14 @@ e2e_start_program() {
     E2E_PROGRAM_PID=$!
 }
 
-# Prints the id of the visible window whose title matches, waiting up to 15 s for it (looking
-# every 0.1 s: xdotool's own --sync looks every 0.5 s).
+# Prints the id of the visible window whose title matches, waiting up to 15 s for it. xdotool's
+# --sync keeps one connection to the display while it waits: a new connection every tenth of a
+# second, made while the program opens its own, sometimes makes the program's fail.
 e2e_window() {
     local id
-    for _ in $(seq 150); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    fail "no window named '$1'"
+    id=$(timeout 15 xdotool search --sync --onlyvisible --name "$1" | head -n 1) ||
+        fail "no window named '$1'"
+    echo "$id"
 }
 
 e2e_focus() {
