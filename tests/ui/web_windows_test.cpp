@@ -48,6 +48,8 @@ protected:
             ADD_FAILURE() << name.toStdString() << " did not open";
             return nullptr;
         }
+        // The progress bar shows from the command to the page.
+        EXPECT_TRUE(pageOf(window)->loading());
         waitForPage(window, [] {});
         return activeWindow(name);
     }
@@ -136,15 +138,6 @@ TEST_F(WebWindowsTest, AfficherKeepsTheBandAndAsksItsPageAgain) {
     ASSERT_NE(cluster, nullptr);
     EXPECT_EQ(bandsOf(cluster)->currentText(), QStringLiteral("144 Mhz"));
     EXPECT_EQ(server_.requestsFor(QStringLiteral("/ww2cw.html")), 3);
-}
-
-// The sibling program sharing the key may store an index this list does not have.
-TEST_F(WebWindowsTest, ClusterOpensOnTheFirstBandWhenTheStoredOneIsNotInItsList) {
-    QWidget* cluster = openCluster(QStringLiteral("13"));
-    ASSERT_NE(cluster, nullptr);
-    EXPECT_EQ(bandsOf(cluster)->currentIndex(), 0);
-    EXPECT_EQ(server_.requestsFor(QStringLiteral("/euhfcw.html")), 1);
-    EXPECT_EQ(storedBand(), QStringLiteral("0"));
 }
 
 TEST_F(WebWindowsTest, RulesPageIsAskedAfreshAtEachOpening) {
