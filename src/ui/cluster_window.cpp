@@ -36,6 +36,25 @@ QComboBox* bandList() {
     return list;
 }
 
+// "Frame1": the band list with its label, "Afficher", the site's name and the refresh note.
+QGroupBox* bandFrame(QComboBox* bands, QPushButton* show, const QString& siteAddress) {
+    QLabel* bandLabel = namedLabel("Label3", kBandCaption);
+    bandLabel->setBuddy(bands);
+    QLabel* title =
+        namedLabel("Label2", kSiteTitle.arg(fromUtf8(siteHost(siteAddress.toStdString()))));
+    setBold(title);
+    auto* frame = named<QGroupBox>("Frame1");
+    auto* row = new QHBoxLayout(frame);
+    row->addWidget(bandLabel);
+    row->addWidget(bands);
+    row->addWidget(show);
+    row->addSpacing(24);
+    row->addWidget(title);
+    row->addStretch(1);
+    row->addWidget(namedLabel("Label1", kRefreshNote));
+    return frame;
+}
+
 }  // namespace
 
 ClusterWindow::ClusterWindow(WindowContext& context)
@@ -47,28 +66,12 @@ ClusterWindow::ClusterWindow(WindowContext& context)
     setWindowFlag(Qt::WindowMaximizeButtonHint);
 
     Bande_CL_ = bandList();
-    QLabel* bandLabel = namedLabel("Label3", kBandCaption);
-    bandLabel->setBuddy(Bande_CL_);
     QPushButton* show = namedButton("Afficher", kShow);
     show->setDefault(true);
     connect(show, &QPushButton::clicked, this, &ClusterWindow::Affiche_Cluster);
     WebBrowser1_ = new WebPageView(kPageDescription, context.services.settings, kClusterAddress);
-    QLabel* title = namedLabel(
-        "Label2", kSiteTitle.arg(fromUtf8(siteHost(WebBrowser1_->siteAddress().toStdString()))));
-    setBold(title);
-
-    auto* frame = named<QGroupBox>("Frame1");
-    auto* row = new QHBoxLayout(frame);
-    row->addWidget(bandLabel);
-    row->addWidget(Bande_CL_);
-    row->addWidget(show);
-    row->addSpacing(24);
-    row->addWidget(title);
-    row->addStretch(1);
-    row->addWidget(namedLabel("Label1", kRefreshNote));
-
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
+    layout->addWidget(bandFrame(Bande_CL_, show, WebBrowser1_->siteAddress()));
     layout->addWidget(WebBrowser1_, 1);
     resize(1000, 720);
 
