@@ -17,7 +17,8 @@ printf 'Rev 012 01/03/24;;\r\nPC-89001;Chateau de Guedelon;x;001;y;Treigny;Perre
 
 requests=$E2E_HOME/requests
 port_file=$E2E_HOME/port
-python3 "$here/page_server.py" --requests "$requests" --lifetime 170 >"$port_file" &
+# -B: the server imports list_server.py, and writes no bytecode beside it in the source tree.
+python3 -B "$here/page_server.py" --requests "$requests" --lifetime 170 >"$port_file" &
 server_pid=$!
 trap 'kill $server_pid 2>/dev/null || true; e2e_cleanup' EXIT
 for _ in $(seq 50); do [ -s "$port_file" ] && break; sleep 0.1; done
