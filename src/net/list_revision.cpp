@@ -5,7 +5,7 @@
 namespace orv {
 
 RevisionCheck checkRevision(const std::optional<std::string>& listRevision,
-                            std::string_view remembered) {
+                            std::string_view remembered, ListOnDisk onDisk) {
     if (!listRevision) {
         return {"Aucune liste des Patrimoines lisible n'est installée (Liste_PC.csv).", {}};
     }
@@ -13,6 +13,9 @@ RevisionCheck checkRevision(const std::optional<std::string>& listRevision,
     if (*listRevision == remembered) {
         return {"La liste des Patrimoines est à la derniere révision   (" + shown + ")",
                 listRevision};
+    }
+    if (onDisk == ListOnDisk::KeptAfterFailure) {
+        return {};
     }
     return {"La liste des Patrimoines à été mise à jour   " + shown, listRevision};
 }

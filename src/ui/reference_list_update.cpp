@@ -64,14 +64,15 @@ ReferenceListUpdate::ReferenceListUpdate(WindowContext& context, std::chrono::mi
 void ReferenceListUpdate::run() {
     const QString address = addressSetting(context_.services.settings, kListAddress);
     const std::optional<std::string> url = urlOnSite(address.toStdString(), kReferenceListUrlPath);
+    bool downloaded = false;
     if (url) {
-        Download(QString::fromStdString(*url), fromUtf8(kReferenceListFile));
+        downloaded = Download(QString::fromStdString(*url), fromUtf8(kReferenceListFile));
     } else {
         context_.services.messages.inform(
             context_.mainWindow,
             fromUtf8(invalidAddressMessage(kListAddress, address.toStdString())));
     }
-    checkRevision();
+    checkRevision(downloaded ? ListOnDisk::Downloaded : ListOnDisk::KeptAfterFailure);
 }
 
 bool ReferenceListUpdate::Download(const QString& url, const QString& saveAs) {
@@ -99,11 +100,13 @@ bool ReferenceListUpdate::Download(const QString& url, const QString& saveAs) {
                                  std::string_view(reply.body.constData(), reply.body.size()));
 }
 
-void ReferenceListUpdate::checkRevision() {
+void ReferenceListUpdate::checkRevision(ListOnDisk onDisk) {
     StationSettings station(context_.services.settings, context_.state.stationCallsign);
     const RevisionCheck check = orv::checkRevision(
-        readRevision(context_.log.files().referenceList()), station.listRevision());
-    context_.services.messages.inform(context_.mainWindow, fromUtf8(check.message));
+        readRevision(context_.log.files().referenceList()), station.listRevision(), onDisk);
+    if (check.message) {
+        context_.services.messages.inform(context_.mainWindow, fromUtf8(*check.message));
+    }
     if (check.revisionToRemember) {
         station.saveListRevision(*check.revisionToRemember);
     }

@@ -9,6 +9,7 @@
 #include <chrono>
 
 #include "net/list_download.h"
+#include "net/list_revision.h"
 #include "ui/window_context.h"
 
 namespace orv {
@@ -26,7 +27,7 @@ public:
     bool Download(const QString& url, const QString& saveAs);
 
 private:
-    void checkRevision();
+    void checkRevision(ListOnDisk onDisk);
 
     WindowContext& context_;
     std::chrono::milliseconds timeout_;

@@ -123,11 +123,11 @@ open_once '^Liste des Patrimoines contact' confirmed_list menu_command 3 1
 open_once '^Carte des d' departement_map menu_command 4 1
 
 # Outils > Mise a jour des références PC: the site answers a web page, which is no list; the
-# list in place stays, and its revision is compared with the station's. Outils > Mise a jour du
-# nom des Patrimoines du log PC.
+# list in place stays, and since the station never updated, it is not announced as new. Outils >
+# Mise a jour du nom des Patrimoines du log PC.
 list_before=$(md5sum <"$E2E_DATA/Liste_PC.csv")
 menu_command 5 1
-answer_boxes 2 list_update_refused
+answer_boxes 1 list_update_refused
 wait_request /Velmora/Liste_PC.csv
 [ "$(md5sum <"$E2E_DATA/Liste_PC.csv")" = "$list_before" ] || fail "Liste_PC.csv replaced by a web page"
 menu_command 5 2

@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         orv::judgeListAnswer({orv::TransferEnd::Finished, 200, body, body.size()});
     FUZZ_CHECK(verdict.accepted == revision.has_value());
     FUZZ_CHECK(verdict.accepted == verdict.message.empty());
-    const orv::RevisionCheck checked = orv::checkRevision(revision, "Rev 000 01/01/12");
-    FUZZ_CHECK(checked.revisionToRemember == revision && !checked.message.empty());
+    const orv::RevisionCheck checked =
+        orv::checkRevision(revision, "Rev 000 01/01/12", orv::ListOnDisk::Downloaded);
+    FUZZ_CHECK(checked.revisionToRemember == revision && checked.message.has_value());
     return 0;
 }

@@ -127,6 +127,17 @@ TEST_F(ListDownloadTest, EveryServerFaultKeepsTheOldList) {
     }
 }
 
+// A station that never updated its list is not told that the list kept after a failure is new.
+TEST_F(ListDownloadTest, FailedFirstUpdateIsNotAnnouncedAsAnUpdate) {
+    storeSetting("Setup F4ABC", "Revision_Liste_PC", "Rev 000 01/01/12");
+    server_.answer(kPath, {404, "Not found"});
+    runUpdate();
+    EXPECT_EQ(messages.messages,
+              QStringList{QStringLiteral("Le serveur a répondu par l'erreur HTTP 404") + kKept});
+    EXPECT_EQ(storedSetting("Setup F4ABC", "Revision_Liste_PC"),
+              QStringLiteral("Rev 000 01/01/12"));
+}
+
 TEST_F(ListDownloadTest, NoServerAtTheAddressIsNoInternetAccess) {
     QTcpServer closed;
     ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));

@@ -69,24 +69,43 @@ TEST(ListAnswerTest, ProgressShowsTheBytesInGroupsOfThree) {
 }
 
 TEST(RevisionCheckTest, SameRevisionOrUpdatedAndWhatIsRemembered) {
-    const RevisionCheck same = checkRevision("Rev 004 02/03/24", "Rev 004 02/03/24");
+    const RevisionCheck same =
+        checkRevision("Rev 004 02/03/24", "Rev 004 02/03/24", ListOnDisk::Downloaded);
     EXPECT_EQ(same.message,
               "La liste des Patrimoines est à la derniere révision   (Rev 004 02/03/24)");
     EXPECT_EQ(same.revisionToRemember, "Rev 004 02/03/24");
 
-    const RevisionCheck first = checkRevision("Rev 004 02/03/24", kDefaultRevision);
+    const RevisionCheck first =
+        checkRevision("Rev 004 02/03/24", kDefaultRevision, ListOnDisk::Downloaded);
     EXPECT_EQ(first.message, "La liste des Patrimoines à été mise à jour   Rev 004 02/03/24");
     EXPECT_EQ(first.revisionToRemember, "Rev 004 02/03/24");
 
-    EXPECT_TRUE(checkRevision("REV 004 02/03/24", "Rev 004 02/03/24")
-                    .message.starts_with("La liste des Patrimoines à été mise à jour"));
-    EXPECT_EQ(checkRevision("R\xE9v 5", "x").message,
+    EXPECT_TRUE(checkRevision("REV 004 02/03/24", "Rev 004 02/03/24", ListOnDisk::Downloaded)
+                    .message->starts_with("La liste des Patrimoines à été mise à jour"));
+    EXPECT_EQ(checkRevision("R\xE9v 5", "x", ListOnDisk::Downloaded).message,
               "La liste des Patrimoines à été mise à jour   Rév 5");
-    EXPECT_EQ(checkRevision("", "").revisionToRemember, "");
+    EXPECT_EQ(checkRevision("", "", ListOnDisk::Downloaded).revisionToRemember, "");
 
-    const RevisionCheck none = checkRevision(std::nullopt, kDefaultRevision);
+    const RevisionCheck none =
+        checkRevision(std::nullopt, kDefaultRevision, ListOnDisk::Downloaded);
     EXPECT_EQ(none.message, "Aucune liste des Patrimoines lisible n'est installée (Liste_PC.csv).");
     EXPECT_EQ(none.revisionToRemember, std::nullopt);
+}
+
+// The operator has been told the old list is kept: it is never announced as an update.
+TEST(RevisionCheckTest, ListKeptAfterAFailedDownloadIsNeverAnUpdate) {
+    constexpr ListOnDisk kKept = ListOnDisk::KeptAfterFailure;
+    const RevisionCheck same = checkRevision("Rev 004 02/03/24", "Rev 004 02/03/24", kKept);
+    EXPECT_EQ(same.message,
+              "La liste des Patrimoines est à la derniere révision   (Rev 004 02/03/24)");
+    EXPECT_EQ(same.revisionToRemember, "Rev 004 02/03/24");
+
+    const RevisionCheck other = checkRevision("Rev 004 02/03/24", kDefaultRevision, kKept);
+    EXPECT_EQ(other.message, std::nullopt);
+    EXPECT_EQ(other.revisionToRemember, std::nullopt);
+
+    EXPECT_EQ(checkRevision(std::nullopt, kDefaultRevision, kKept).message,
+              "Aucune liste des Patrimoines lisible n'est installée (Liste_PC.csv).");
 }
 
 TEST(WebAddressTest, SchemeHostAndOptionalPortWithoutPath) {
