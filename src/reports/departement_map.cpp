@@ -41,17 +41,17 @@ void markBox(BoxState& box, bool confirmed) {
     }
 }
 
+// Boxes 1 to 99 count, placeholders 20, 98 and 99 included: a QSO logged in "20" (the old code of
+// Corsica) or "98" has been made. Not contacted is what remains of the 96 departements, never
+// below zero when placeholders are contacted too.
 void countBoxes(DepartementMap& map) {
-    for (int index = 0; index < kMapBoxes; ++index) {
-        if (!isDepartementBox(index)) {
-            continue;
-        }
+    for (int index = 1; index < kMapBoxes; ++index) {
         const BoxState state = map.boxes[static_cast<std::size_t>(index)];
         map.unconfirmed += state == BoxState::Contacted ? 1 : 0;
         map.confirmed += state == BoxState::Confirmed ? 1 : 0;
     }
     map.contacted = map.unconfirmed + map.confirmed;
-    map.notContacted = kMapDepartements - map.contacted;
+    map.notContacted = std::max(0, kMapDepartements - map.contacted);
 }
 
 }  // namespace

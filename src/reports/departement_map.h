@@ -20,7 +20,7 @@ inline constexpr int kMapDepartements = 96;
 
 struct DepartementMap {
     std::array<BoxState, kMapBoxes> boxes{};  // all NotContacted at first
-    // Over the 96 departements of the map, so that the four counts always add up to 96.
+    // Over boxes 1 to 99; not contacted is 96 minus the contacted boxes, at least 0.
     int contacted = 0;
     int unconfirmed = 0;
     int confirmed = 0;

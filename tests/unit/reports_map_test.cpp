@@ -70,16 +70,27 @@ TEST(DepartementMapTest, BoxOfEachQso) {
     EXPECT_FALSE(boxOfQso(test::qsosOf({"F4ABC"})[0].record)) << "short line";
 }
 
-TEST(DepartementMapTest, PlaceholderBoxesStayOutOfTheCounts) {
+TEST(DepartementMapTest, PlaceholderBoxesCountButBoxZeroDoesNot) {
     const DepartementMap map =
         mapOf({sampleLine({.departement = "20", .qsl = true}), sampleLine({.departement = "98"}),
                sampleLine({.departement = "00", .qsl = true}), sampleLine({.departement = "2A"})});
     EXPECT_EQ(stateOf(map, 20), BoxState::Confirmed);
     EXPECT_EQ(stateOf(map, 98), BoxState::Contacted);
-    EXPECT_EQ(map.contacted, 1);
-    EXPECT_EQ(map.unconfirmed, 1);
-    EXPECT_EQ(map.confirmed, 0);
-    EXPECT_EQ(map.notContacted, 95);
+    EXPECT_EQ(map.contacted, 3);
+    EXPECT_EQ(map.unconfirmed, 2);
+    EXPECT_EQ(map.confirmed, 1);
+    EXPECT_EQ(map.notContacted, 93);
+}
+
+TEST(DepartementMapTest, NotContactedNeverGoesBelowZero) {
+    std::vector<std::string> lines;
+    for (int box = 1; box <= 99; ++box) {
+        const std::string code = boxMapId(box).value_or(std::to_string(box));
+        lines.push_back(sampleLine({.departement = code}));
+    }
+    const DepartementMap map = mapOf(lines);
+    EXPECT_EQ(map.contacted, 99);
+    EXPECT_EQ(map.notContacted, 0);
 }
 
 TEST(DepartementMapTest, BoxCodesAndMapIds) {
