@@ -26,9 +26,10 @@ ConfirmedListWindow::ConfirmedListWindow(WindowContext& context)
     : NumberedReportWindow(context, "Aff_Contacte", kCaption) {
     QLabel* contacted = addCountLine("Compt_C", "Label3", kContacted);
     QLabel* confirmed = addCountLine("Compt_V", "Label4", kConfirmed);
-    const QFont font = fixedPitchFont(QStringLiteral("Terminal"), 9);
-    setColumnHeader(kColumnHeader, font);
-    setListFont(font);
+    // The header is a plain label in the window's font over the fixed-pitch rows, as operators
+    // know it: its blanks are narrower than the rows' characters, which lines its words up.
+    setColumnHeader(kColumnHeader, font());
+    setListFont(fixedPitchFont(QStringLiteral("Terminal"), 9));
 
     ConfirmedList list = confirmedList(loggedQsos(context.log));
     contacted->setText(QString::number(list.contacted));
