@@ -30,7 +30,17 @@ void LogTools::updateSiteNames() {
     }
     if (context_.log.replaceAllLines(withSiteNamesUpdated(std::move(*lines), list)) ==
         WriteOutcome::Written) {
+        followSelectedQso(list);
         inform(kNamesDone);
+    }
+}
+
+// The QSO clicked or being modified is found in the log by its line, which now carries its new
+// site name: it follows, so that its modification or deletion still finds it.
+void LogTools::followSelectedQso(const ReferenceList& list) {
+    std::string& line = context_.state.selectedFileLine;
+    if (!line.empty()) {
+        line = withSiteNamesUpdated({line}, list).front();
     }
 }
 

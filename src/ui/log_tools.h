@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/reference_list.h"
 #include "ui/window_context.h"
 
 namespace orv {
@@ -25,6 +26,7 @@ public:
 private:
     // The log file read afresh; nothing when it cannot be read (the operator was told).
     std::optional<std::vector<std::string>> readLog();
+    void followSelectedQso(const ReferenceList& list);
     void inform(const QString& message);
 
     WindowContext& context_;

@@ -18,6 +18,13 @@ const std::string kAjaccio = logLine("F4ABC/P", "2a001", "13/03/21", "11:30", "7
 const std::string kNowhere = logLine("F6AAA", "75999", "14/03/21", "12:00", "10 Mhz");
 const std::string kLog = logText({kTreigny, kAjaccio, kNowhere});
 
+std::string treignyRenamed() {
+    std::string treigny = kTreigny;
+    return treigny.replace(75, 30,
+                           "CH\xC2TEAU DE GU\xC9"
+                           "DELON           ");
+}
+
 class ReferenceToolsTest : public MainWindowTest {
 protected:
     void SetUp() override {
@@ -48,10 +55,7 @@ TEST_F(ReferenceToolsTest, ListUpdateFetchesTheAddressOfTheSettings) {
 TEST_F(ReferenceToolsTest, SiteNamesUpdateRewritesTheLogAndSelectsTheLastRow) {
     clickRow(0);
     w().menus.Mnu_Maj_Nom_PC->trigger();
-    std::string treigny = kTreigny;
-    treigny.replace(75, 30,
-                    "CH\xC2TEAU DE GU\xC9"
-                    "DELON           ");
+    const std::string treigny = treignyRenamed();
     std::string ajaccio = kAjaccio;
     ajaccio.replace(75, 30, "CITADELLE                     ");
     EXPECT_EQ(readDataFile("F4ABC_PC.log"), logText({treigny, ajaccio, kNowhere}));
@@ -67,6 +71,22 @@ TEST_F(ReferenceToolsTest, SiteNamesUpdateRewritesTheLogAndSelectsTheLastRow) {
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_TRUE(
         messages.messages[0].startsWith("La liste des Patrimoines Liste_PC.csv est absente"));
+}
+
+TEST_F(ReferenceToolsTest, QsoBeingModifiedIsStillFoundAfterTheSiteNamesUpdate) {
+    clickRow(1);
+    doubleClickRow(1);
+    w().menus.Mnu_Maj_Nom_PC->trigger();
+    EXPECT_EQ(w().Mode_Aff->text(), QStringLiteral("Modification QSO"));
+    messages.messages.clear();
+
+    w().QSL_A->setFocus();
+    QTest::keyClick(w().QSL_A, Qt::Key_Space);
+    QTest::mouseClick(w().Valide_A, Qt::LeftButton);
+    EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
+    const std::string modified =
+        logLine("F4ABC/P", "2a001", "13/03/21", "11:30", "7.0 Mhz", true);
+    EXPECT_EQ(readDataFile("F4ABC_PC.log"), logText({treignyRenamed(), modified, kNowhere}));
 }
 
 TEST_F(ReferenceToolsTest, AdifExportNamesItsFileOrSaysWhyItCouldNotBeWritten) {
