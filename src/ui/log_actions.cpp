@@ -44,6 +44,18 @@ LogActions::LogActions(MainWidgets& widgets, const LogListModel& rows, WindowCon
             onRowClicked(list->currentIndex().row());
         }
     };
+    // Entrée on a row is the keyboard's double click: an operator without a mouse opens the QSO
+    // for modification (to record a received QSL) on the row the arrow keys reached.
+    list->beforeKey = [this, list](const QKeyEvent& event) {
+        if (!isEnterKey(event)) {
+            return KeyAction::pass();
+        }
+        if (list->currentIndex().isValid()) {
+            onRowClicked(list->currentIndex().row());
+        }
+        onListDoubleClicked();
+        return KeyAction::swallow();
+    };
     list->viewport()->installEventFilter(this);
     connect(&context_.log, &LogService::rewritten, this, &LogActions::selectLastRow);
     connect(w_.Annule_Saisie, &QPushButton::clicked, this, &LogActions::onDelete);

@@ -258,6 +258,14 @@ TEST_F(ListActionsTest, ReloadAndFocusShowNothingArrowKeysShowTheQso) {
     window_->selectRow(0);
     EXPECT_EQ(f.Liste_PC->currentIndex().row(), 0);
     EXPECT_EQ(f.Ind_A->text(), QStringLiteral("F6ABC"));
+
+    // Entrée opens the row the arrow keys reached for modification, as a double click does.
+    f.Liste_PC->setFocus();
+    QTest::keyClick(f.Liste_PC, Qt::Key_Down);
+    QTest::keyClick(f.Liste_PC, Qt::Key_Return);
+    EXPECT_EQ(f.Mode_Aff->text(), QStringLiteral("Modification QSO"));
+    EXPECT_EQ(window_->state().selectedFileLine, kCorsica);
+    EXPECT_TRUE(f.Ind_A->hasFocus());
 }
 
 // Another station chosen while a QSO of this one is shown: its list loads, nothing is chosen in
