@@ -81,6 +81,12 @@ void LogActions::selectRow(int row) {
     onRowClicked(row);
 }
 
+void LogActions::forgetSelection() {
+    state_.selectedLogLine.clear();
+    state_.selectedFileLine.clear();
+    w_.Annule_Saisie->setEnabled(false);
+}
+
 void LogActions::selectLastRow() {
     selectRow(rows_.count() - 1);
 }
@@ -132,10 +138,13 @@ void LogActions::onDelete() {
 }
 
 void LogActions::onInsert() {
+    // A QSO shown by a click (its callsign field disabled) is not the start of the new one: the
+    // fields are emptied first, so that none of its texts is typed over or logged with it.
+    if (!state_.editFlag && !w_.Ind_A->isEnabled()) {
+        entry_.Init_Saisie();
+    }
     state_.insertFlag = true;
     w_.Mode_Aff->setText(main_text::kInsertQso);
-    // A click on a row leaves the callsign field disabled: it must take the focus all the same.
-    w_.Ind_A->setEnabled(true);
     w_.Ind_A->setFocus();
 }
 
@@ -193,6 +202,12 @@ void LogActions::onCommit() {
 
 void LogActions::returnToNewQso() {
     selectLastRow();
+    // After a modification the locked list did not take the last row as a click: the modified QSO
+    // is no longer shown, so "Supprimer un QSO" waits for a new click instead of deleting a QSO
+    // that is not the highlighted row.
+    if (state_.listLockFlag) {
+        forgetSelection();
+    }
     state_.editFlag = false;
     state_.insertFlag = false;
     state_.listLockFlag = false;

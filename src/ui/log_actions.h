@@ -36,6 +36,7 @@ private:
     bool refusedForTheLog(const LogRecord& record);
     WriteOutcome writeCommitted(const std::string& line);
     void returnToNewQso();
+    void forgetSelection();
 
     MainWidgets& w_;
     const LogListModel& rows_;

@@ -101,6 +101,10 @@ TEST_F(ListActionsTest, ReceivedQslTickedInAModificationIsWrittenInPlace) {
     EXPECT_TRUE(f.Date_A->text().isEmpty());
     EXPECT_TRUE(f.Ind_A->hasFocus());
 
+    // The modified QSO is no longer shown: no row is chosen for "Supprimer un QSO" until a click.
+    EXPECT_FALSE(f.Annule_Saisie->isEnabled());
+    EXPECT_TRUE(window_->state().selectedFileLine.empty());
+
     clickRow(1);
     EXPECT_EQ(f.Ind_A->text(), QStringLiteral("F5XYZ"));
 }
@@ -195,6 +199,9 @@ TEST_F(ListActionsTest, InsertedQsoGoesInByDateEvenWithTheAutomaticDate) {
     EXPECT_EQ(f.Mode_Aff->text(), QStringLiteral("Insertion QSO"));
     EXPECT_TRUE(f.Ind_A->isEnabled());
     EXPECT_TRUE(f.Ind_A->hasFocus());
+    // Nothing of the QSO shown by the click stays in the fields of the new one.
+    EXPECT_TRUE(f.Ind_A->text().isEmpty());
+    EXPECT_TRUE(f.Ref_A->text().isEmpty());
 
     typeUpToReference({.callsign = "F5XYZ", .reference = "2a001"});
     EXPECT_TRUE(f.Date_A->hasFocus());
