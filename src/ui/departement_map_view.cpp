@@ -22,6 +22,10 @@ constexpr QSizeF kBoxSize(27, 17);
 // top-left corner, over the sea, as on the award's own map (centres in the map's units).
 const std::map<int, QPointF> kCornerBoxes = {
     {75, {47, 48}}, {92, {17, 57}}, {93, {77, 30}}, {94, {77, 66}}};
+// Neighbours whose centres lie closer than a box: each box moved a little apart, still over its
+// departement, so that no code hides another.
+const std::map<int, QPointF> kBoxNudges = {{42, {-4, 2}}, {69, {3, -1}}, {54, {-5, 0}},
+                                           {57, {4, 0}},  {68, {2, -4}}, {90, {-2, 3}}};
 
 QColor colourOf(BoxState state) {
     const Rgb rgb = boxColour(state);
@@ -74,9 +78,7 @@ void DepartementMapView::makeBoxes(const DepartementMap& map) {
             continue;
         }
         const QString elementId = QString::fromStdString(*id);
-        const auto corner = kCornerBoxes.find(index);
-        boxCentres_[std::size_t(index)] =
-            corner != kCornerBoxes.end() ? corner->second : centreOf(elementId);
+        boxCentres_[std::size_t(index)] = boxCentre(index, elementId);
 
         const BoxState state = map.boxes[std::size_t(index)];
         const QString code = QString::fromStdString(boxCode(index));
@@ -92,6 +94,14 @@ void DepartementMapView::makeBoxes(const DepartementMap& map) {
         box->setPalette(palette);
         boxes_[std::size_t(index)] = box;
     }
+}
+
+QPointF DepartementMapView::boxCentre(int index, const QString& elementId) const {
+    if (const auto corner = kCornerBoxes.find(index); corner != kCornerBoxes.end()) {
+        return corner->second;
+    }
+    const auto nudge = kBoxNudges.find(index);
+    return centreOf(elementId) + (nudge != kBoxNudges.end() ? nudge->second : QPointF());
 }
 
 QPointF DepartementMapView::centreOf(const QString& elementId) const {

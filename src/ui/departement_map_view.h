@@ -36,6 +36,8 @@ private:
     // Where the map stands in the widget, centred, in its own proportions.
     QRectF mapArea() const;
     void placeBoxes();
+    // Where a box stands, in the map's units: over its departement, or in the Paris corner.
+    QPointF boxCentre(int index, const QString& elementId) const;
     // The centre of a departement's area, in the map's units.
     QPointF centreOf(const QString& elementId) const;
     void drawMap(QPainter& painter);
