@@ -117,26 +117,47 @@ std::vector<std::string> linesAfterRule(std::vector<std::string> lines, RewriteR
     return lines;
 }
 
+bool holdsLineOfRule(const std::vector<std::string>& lines, RewriteRule rule, std::string_view line,
+                     std::string_view oldLine) {
+    switch (rule) {
+        case RewriteRule::Append:
+        case RewriteRule::Insert:
+            return true;
+        case RewriteRule::Replace:
+            return std::ranges::find(lines, oldLine) != lines.end();
+        case RewriteRule::Remove:
+            return std::ranges::find(lines, line) != lines.end();
+    }
+    return true;
+}
+
 RewriteResult rewriteLog(const std::filesystem::path& logPath, RewriteRule rule,
                          std::string_view line, std::string_view oldLine, FileSystemCalls& calls) {
-    bool full = false;
+    RewriteStatus status = RewriteStatus::Done;
     const std::string_view scratchName =
         rule == RewriteRule::Insert ? kInsertScratchFile : kScratchFile;
     const std::error_code error = rewriteFile(
         logPath, scratchName, MissingFile::Fails,
         [&](std::string_view content) -> std::optional<std::string> {
             std::vector<std::string> lines = splitLines(content);
+            if (!holdsLineOfRule(lines, rule, line, oldLine)) {
+                status = RewriteStatus::LineMissing;
+                return std::nullopt;
+            }
             const std::size_t before = lines.size();
             lines = linesAfterRule(std::move(lines), rule, line, oldLine);
             // A log the list could not number any more must never be written.
-            full = lines.size() > kMaxListRows && lines.size() > before;
-            return full ? std::nullopt : std::optional(joinLines(lines));
+            if (lines.size() > kMaxListRows && lines.size() > before) {
+                status = RewriteStatus::LogFull;
+                return std::nullopt;
+            }
+            return joinLines(lines);
         },
         calls);
     if (error) {
         return {RewriteStatus::Failed, error};
     }
-    return {full ? RewriteStatus::LogFull : RewriteStatus::Done, {}};
+    return {status, {}};
 }
 
 }  // namespace orv

@@ -52,7 +52,7 @@ std::vector<std::string> withLineAppended(std::vector<std::string> lines, std::s
 std::vector<std::string> withLineInserted(std::vector<std::string> lines, std::string_view newLine);
 
 // Every line equal to oldLine (whole text, case counts) becomes newLine; when none is equal,
-// newLine goes at the end.
+// newLine goes at the end (rewriteLog never gets there: it refuses a missing oldLine first).
 std::vector<std::string> withLinesReplaced(std::vector<std::string> lines, std::string_view newLine,
                                            std::string_view oldLine);
 
@@ -64,11 +64,17 @@ std::vector<std::string> withLinesRemoved(std::vector<std::string> lines, std::s
 std::vector<std::string> linesAfterRule(std::vector<std::string> lines, RewriteRule rule,
                                         std::string_view line, std::string_view oldLine = {});
 
+// Whether the lines still hold the line a rule looks for: the old line of Replace, the line of
+// Remove (whole text, case counts). Append and Insert look for none.
+bool holdsLineOfRule(const std::vector<std::string>& lines, RewriteRule rule, std::string_view line,
+                     std::string_view oldLine = {});
+
 // The rewrite of the log file itself.
 enum class RewriteStatus {
     Done,
-    LogFull,  // the log already holds kMaxListRows lines: nothing is written
-    Failed,   // a file step failed (error says which): the log is untouched
+    LogFull,      // the log already holds kMaxListRows lines: nothing is written
+    LineMissing,  // the line to replace or remove is no longer in the log: nothing is written
+    Failed,       // a file step failed (error says which): the log is untouched
 };
 
 struct RewriteResult {
@@ -78,9 +84,11 @@ struct RewriteResult {
 
 // Reads the log at logPath, applies the rule and writes the result through the rule's scratch file
 // ("Temporaire6.txt" for Insert, "Temporaire.txt" for the others) by rewriteFile: a log that is a
-// link is rewritten where it points, a missing, unreadable or read-only log fails untouched. Append
-// and Insert refuse with LogFull when the log already holds kMaxListRows lines, so the log always
-// stays loadable.
+// link is rewritten where it points, a missing, unreadable or read-only log fails untouched.
+// Replace and Remove refuse with LineMissing when the log, read under the folder's write lock, no
+// longer holds their line (the file was changed behind the program's back): the QSO the operator
+// chose is not there to change. Append and Insert refuse with LogFull when the log already holds
+// kMaxListRows lines, so the log always stays loadable.
 RewriteResult rewriteLog(const std::filesystem::path& logPath, RewriteRule rule,
                          std::string_view line, std::string_view oldLine = {},
                          FileSystemCalls& calls = systemFileCalls());

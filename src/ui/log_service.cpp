@@ -1,7 +1,6 @@
 #include "ui/log_service.h"
 
 #include "model/safe_file_write.h"
-#include "model/text_file.h"
 #include "model/text_lines.h"
 #include "platform/message_boxes.h"
 #include "ui/file_error_text.h"
@@ -69,16 +68,10 @@ WriteOutcome LogService::Insere_Ligne(std::string_view newLine) {
 }
 
 WriteOutcome LogService::Remplace_Ligne(std::string_view newLine, std::string_view oldLine) {
-    if (!stillInLog(oldLine)) {
-        return WriteOutcome::NotWritten;
-    }
     return rewrite(RewriteRule::Replace, newLine, oldLine);
 }
 
 WriteOutcome LogService::Supprime_Ligne(std::string_view line) {
-    if (!stillInLog(line)) {
-        return WriteOutcome::NotWritten;
-    }
     return rewrite(RewriteRule::Remove, line);
 }
 
@@ -107,30 +100,20 @@ bool LogService::saveFile(std::string_view name, std::string_view content) {
 WriteOutcome LogService::rewrite(RewriteRule rule, std::string_view line,
                                  std::string_view oldLine) {
     const RewriteResult result = rewriteLog(files().log(), rule, line, oldLine);
-    if (result.status == RewriteStatus::LogFull) {
-        explain(kLogFull);
-        return WriteOutcome::NotWritten;
+    switch (result.status) {
+        case RewriteStatus::Done:
+            return reloadAfterWrite();
+        case RewriteStatus::LogFull:
+            explain(kLogFull);
+            break;
+        case RewriteStatus::LineMissing:
+            explain(kQsoNoLongerInLog.arg(fileName(files().log())));
+            break;
+        case RewriteStatus::Failed:
+            explain(kLogNotWritten.arg(fileErrorText(result.error)));
+            break;
     }
-    if (result.status == RewriteStatus::Failed) {
-        explain(kLogNotWritten.arg(fileErrorText(result.error)));
-        return WriteOutcome::NotWritten;
-    }
-    return reloadAfterWrite();
-}
-
-// A QSO is found by its whole line, in the file as it stands now rather than as last loaded. A log
-// that cannot be read fails in the rewrite itself, which tells why.
-bool LogService::stillInLog(std::string_view line) {
-    bool found = false;
-    const bool read = forEachFileLine(files().log(), [&found, line](std::string_view fileLine) {
-        found = fileLine == line;
-        return !found;
-    });
-    if (!read || found) {
-        return true;
-    }
-    explain(kQsoNoLongerInLog.arg(fileName(files().log())));
-    return false;
+    return WriteOutcome::NotWritten;
 }
 
 WriteOutcome LogService::reloadAfterWrite() {

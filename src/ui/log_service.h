@@ -56,8 +56,9 @@ public:
     bool logExists() const;
 
     // The rewrites of the log, each ending with the reload and rewritten(). Remplace_Ligne and
-    // Supprime_Ligne find their QSO by its whole line; when the file no longer holds it (changed
-    // behind the program's back) the operator is told and nothing is written.
+    // Supprime_Ligne find their QSO by its whole line in the file as it stands under the folder's
+    // write lock; when the file no longer holds it (changed behind the program's back) the operator
+    // is told and nothing is written.
     WriteOutcome Ajoute_Ligne(std::string_view newLine);
     WriteOutcome Insere_Ligne(std::string_view newLine);
     WriteOutcome Remplace_Ligne(std::string_view newLine, std::string_view oldLine);
@@ -79,7 +80,6 @@ signals:
 
 private:
     WriteOutcome rewrite(RewriteRule rule, std::string_view line, std::string_view oldLine = {});
-    bool stillInLog(std::string_view line);
     WriteOutcome reloadAfterWrite();
     void explain(const QString& message);
 

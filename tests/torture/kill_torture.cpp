@@ -127,8 +127,12 @@ Files applied(Files files, const Operation& operation) {
     if (operation.kind == Kind::FirstName) {
         files.memory = joinLines(withFirstNameKey(splitLines(files.memory), operation.line));
     } else {
-        files.log = joinLines(linesAfterRule(splitLines(files.log), ruleOf(operation.kind),
-                                             operation.line, operation.oldLine));
+        const std::vector<std::string> lines = splitLines(files.log);
+        const RewriteRule rule = ruleOf(operation.kind);
+        // A QSO replaced or removed before is no longer there to change: the log stays as it is.
+        if (holdsLineOfRule(lines, rule, operation.line, operation.oldLine)) {
+            files.log = joinLines(linesAfterRule(lines, rule, operation.line, operation.oldLine));
+        }
     }
     return files;
 }
@@ -138,6 +142,12 @@ struct Folder {
     fs::path memory;
     Files read() const { return {test::readFile(log), test::readFile(memory)}; }
 };
+
+bool rewriteFailed(const fs::path& log, const Operation& operation) {
+    const RewriteStatus status =
+        rewriteLog(log, ruleOf(operation.kind), operation.line, operation.oldLine).status;
+    return status != RewriteStatus::Done && status != RewriteStatus::LineMissing;
+}
 
 // The writer: reports each operation's number before starting it, then does it through the file
 // layer, for ever, until it is killed.
@@ -149,11 +159,9 @@ struct Folder {
             ::_exit(2);
         }
         const Operation operation = operationAt(seed, index);
-        const bool failed =
-            operation.kind == Kind::FirstName
-                ? static_cast<bool>(Maj_Prenom(folder.memory, operation.line))
-                : rewriteLog(folder.log, ruleOf(operation.kind), operation.line, operation.oldLine)
-                          .status != RewriteStatus::Done;
+        const bool failed = operation.kind == Kind::FirstName
+                                ? static_cast<bool>(Maj_Prenom(folder.memory, operation.line))
+                                : rewriteFailed(folder.log, operation);
         if (failed) {
             ::_exit(3);
         }

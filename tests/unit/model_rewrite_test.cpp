@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
+#include <optional>
+#include <thread>
 
+#include "model/folder_lock.h"
 #include "model/list_row.h"
 #include "model/log_line.h"
 #include "model/log_rewrite.h"
@@ -238,12 +242,46 @@ TEST(RewriteLogTest, FullLogRefusesAnotherLine) {
         content += "F4AAA\r\n";
     }
     test::writeFile(log, content);
-    for (const auto rule : {RewriteRule::Append, RewriteRule::Insert, RewriteRule::Replace}) {
-        EXPECT_EQ(rewriteLog(log, rule, "F6NEW", "absent").status, RewriteStatus::LogFull);
+    for (const auto rule : {RewriteRule::Append, RewriteRule::Insert}) {
+        EXPECT_EQ(rewriteLog(log, rule, "F6NEW").status, RewriteStatus::LogFull);
     }
     EXPECT_EQ(test::readFile(log), content);
     EXPECT_EQ(rewriteLog(log, RewriteRule::Replace, "F6NEW", "F4AAA").status, RewriteStatus::Done);
     EXPECT_EQ(test::readFile(log).size(), content.size());
+}
+
+// The QSO to replace or remove was changed or removed behind the program's back: nothing is
+// written, not even the line endings of a hand-edited log.
+TEST(RewriteLogTest, ALineNoLongerInTheLogIsNeitherReplacedNorRemoved) {
+    const test::TempFolder folder;
+    const auto log = folder / "F4ABC_PC.log";
+    test::writeFile(log, "F4AAA\nF4BBB");
+    FailingCalls calls;
+    for (const std::string_view gone : {"F4CCC", "f4aaa", "F4AAA "}) {
+        EXPECT_EQ(rewriteLog(log, RewriteRule::Replace, "F6NEW", gone, calls).status,
+                  RewriteStatus::LineMissing);
+        EXPECT_EQ(rewriteLog(log, RewriteRule::Remove, gone, {}, calls).status,
+                  RewriteStatus::LineMissing);
+    }
+    EXPECT_TRUE(calls.opened.empty());
+    EXPECT_EQ(test::readFile(log), "F4AAA\nF4BBB");
+}
+
+// The line is looked for in the log as it stands once the folder's write lock is held, so that a
+// change made meanwhile by another program is seen.
+TEST(RewriteLogTest, TheLineIsLookedForUnderTheWriteLock) {
+    const test::TempFolder folder;
+    const auto log = folder / "F4ABC_PC.log";
+    test::writeFile(log, "F4AAA\r\nF4BBB\r\n");
+    std::optional<FolderWriteLock> otherProgram(std::in_place, folder.path());
+    RewriteResult result;
+    std::thread replace([&] { result = rewriteLog(log, RewriteRule::Replace, "F6NEW", "F4AAA"); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));  // the rewrite waits for the lock
+    test::writeFile(log, "F4BBB\r\n");
+    otherProgram.reset();
+    replace.join();
+    EXPECT_EQ(result.status, RewriteStatus::LineMissing);
+    EXPECT_EQ(test::readFile(log), "F4BBB\r\n");
 }
 
 }  // namespace
