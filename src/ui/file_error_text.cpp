@@ -1,28 +1,11 @@
 #include "ui/file_error_text.h"
 
-#include <cerrno>
+#include "model/file_error_text.h"
 
 namespace orv {
 
 QString fileErrorText(const std::error_code& error) {
-    switch (error.value()) {
-        case ENOSPC:
-        case EDQUOT:
-            return QStringLiteral("disque plein");
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return QStringLiteral("accès refusé");
-        case ENOENT:
-            return QStringLiteral("fichier introuvable");
-        case EISDIR:
-            return QStringLiteral("un dossier porte ce nom");
-        case EEXIST:
-        case ENOTDIR:
-            return QStringLiteral("un fichier porte ce nom");
-        default:
-            return QStringLiteral("erreur système %1").arg(error.value());
-    }
+    return QString::fromStdString(fileErrorReason(error));
 }
 
 }  // namespace orv

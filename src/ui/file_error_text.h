@@ -5,7 +5,7 @@
 
 namespace orv {
 
-// Why a file step failed, in the operator's words.
+// Why a file step failed, in the operator's words (fileErrorReason).
 QString fileErrorText(const std::error_code& error);
 
 }  // namespace orv
