@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "model/callsign_messages.h"
+
 namespace orv::msg {
 
 inline constexpr std::string_view kFirstInstallation =
@@ -12,8 +14,6 @@ inline constexpr std::string_view kNoStationYet =
     "\r\n         Premiere installation, vous devez entrer votre Indicatif\r\n\r\n"
     "Pour cela dans la barre des menus allez dans Station puis Nouvel Indicatif.";
 
-inline constexpr std::string_view kCallsignEmpty = "Entrez un indicatif";
-inline constexpr std::string_view kCallsignTooLong = "12 caracteres maxi pour l'indicatif";
 inline constexpr std::string_view kFirstNameTooLong = "15 caracteres maxi pour le Prenom";
 inline constexpr std::string_view kReferenceTooLong = "5 caracteres pour la reference ex: 89001";
 inline constexpr std::string_view kReferenceEmpty = "Entrez une référence";

@@ -1,5 +1,6 @@
 #include "reports/missing_qsls.h"
 
+#include "model/callsign_messages.h"
 #include "model/cp1252.h"
 #include "reports/fixed_width.h"
 
@@ -19,6 +20,13 @@ std::string missingQslRow(const LogRecord& record) {
         {2, record.reportSent, f::kReportSent.width},
         {3, record.siteName, f::kSiteName.width},
     });
+}
+
+std::optional<std::string_view> missingQslSearchRefusal(std::string_view typed) {
+    if (typed.empty()) {
+        return msg::kCallsignEmpty;
+    }
+    return std::nullopt;
 }
 
 std::vector<std::string> missingQslRows(std::string_view searchText,

@@ -1,5 +1,6 @@
 #include "reports/qso_search.h"
 
+#include "model/callsign_messages.h"
 #include "model/cp1252.h"
 #include "model/list_row.h"
 #include "model/log_line.h"
@@ -51,10 +52,10 @@ SearchEntry checkSearchEntry(SearchKind kind, std::string_view typed) {
     switch (kind) {
         case SearchKind::Callsign:
             if (typed.size() > kMaxCallsign) {
-                return refusedEntry(typed, "12 caracteres maxi pour l'indicatif");
+                return refusedEntry(typed, msg::kCallsignTooLong);
             }
             if (typed.empty()) {
-                return refusedEntry(typed, "Entrez un indicatif", true);
+                return refusedEntry(typed, msg::kCallsignEmpty, true);
             }
             return {toUpperCp1252(typed), std::nullopt, false};
         case SearchKind::Reference:

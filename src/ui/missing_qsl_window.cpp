@@ -11,6 +11,7 @@
 #include "reports/missing_qsls.h"
 #include "ui/cp1252_validator.h"
 #include "ui/entry_fields.h"
+#include "ui/text_codec.h"
 #include "ui/text_rows_model.h"
 #include "ui/widget_kit.h"
 
@@ -23,7 +24,6 @@ const QString kFrom = QStringLiteral("QSL's non reçues de");
 const QString kClick = QStringLiteral("Cliquez");
 const QString kHere = QStringLiteral("ICI");
 const QString kToShow = QStringLiteral("pour les afficher");
-const QString kCallsignEmpty = QStringLiteral("Entrez un indicatif");
 
 constexpr int kResultRowWidth = 92;  // a result row and a little margin
 constexpr int kShownRows = 20;
@@ -84,12 +84,13 @@ KeyAction MissingQslWindow::onKey(const QKeyEvent& event) {
 
 void MissingQslWindow::search() {
     const QString typed = Indicatif_->text();
-    if (typed.isEmpty()) {
-        context_.services.messages.inform(this, kCallsignEmpty);
+    const std::string searched = cp1252Text(typed);
+    if (const std::optional<std::string_view> refusal = missingQslSearchRefusal(searched)) {
+        context_.services.messages.inform(this, fromUtf8(*refusal));
         return;
     }
     Label2_->setText(kTitleOf + typed);
-    rows_->setRows(missingQslRows(cp1252Text(typed), context_.log.lines()));
+    rows_->setRows(missingQslRows(searched, context_.log.lines()));
 }
 
 }  // namespace orv
