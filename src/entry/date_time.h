@@ -4,17 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace orv {
+#include "model/clock_reading.h"
 
-// One reading of the system clock.
-struct ClockReading {
-    int year = 2000;
-    int month = 1;
-    int day = 1;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-};
+namespace orv {
 
 // "JJ/MM/AA": day, month and the last two digits of the year, two digits each.
 std::string Date_Jour(const ClockReading& utc);

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "entry/date_time.h"
+#include "model/clock_reading.h"
 
 class QTimer;
 
