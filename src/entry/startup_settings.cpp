@@ -8,6 +8,9 @@ namespace orv {
 
 namespace {
 
+constexpr std::string_view kAutomaticDate = "Oui";
+constexpr std::string_view kManualDate = "Non";
+
 // An optional "-" then digits, nothing else: blanks, a "+" or trailing text make the value
 // unreadable, as does a number too large for an int.
 std::optional<int> strictInteger(std::string_view text) {
@@ -35,13 +38,17 @@ int listIndexFromSetting(std::string_view text, int itemCount) {
 }
 
 DateModeSetting dateModeFromSetting(std::string_view text) {
-    if (text == "Oui") {
+    if (text == kAutomaticDate) {
         return DateModeSetting::Automatic;
     }
-    if (text == "Non") {
+    if (text == kManualDate) {
         return DateModeSetting::Manual;
     }
     return DateModeSetting::Unknown;
+}
+
+std::string_view dateModeSetting(bool automatic) {
+    return automatic ? kAutomaticDate : kManualDate;
 }
 
 }  // namespace orv

@@ -13,5 +13,8 @@ enum class DateModeSetting { Automatic, Manual, Unknown };
 
 // "Oui" is automatic, "Non" manual; any other value leaves the menu as designed.
 DateModeSetting dateModeFromSetting(std::string_view text);
+// What the Date menu stores: "Oui" for the automatic date, "Non" for the manual one. A station
+// that never chose reads as "Oui".
+std::string_view dateModeSetting(bool automatic);
 
 }  // namespace orv

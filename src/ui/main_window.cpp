@@ -75,8 +75,8 @@ void MainWindow::startUp() {
 }
 
 void MainWindow::applyDateModeSetting() {
-    const DateModeSetting mode = dateModeFromSetting(
-        StationSettings(services_.settings, state_.stationCallsign).dateAuto().toStdString());
+    const DateModeSetting mode =
+        StationSettings(services_.settings, state_.stationCallsign).dateMode();
     if (mode == DateModeSetting::Unknown) {
         return;
     }

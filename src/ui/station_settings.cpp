@@ -35,12 +35,13 @@ void StationSettings::saveModeIndex(int index) {
     write(settings::kModeKey, QString::number(index));
 }
 
-QString StationSettings::dateAuto() const {
-    return read(settings::kDateAutoKey, "Oui");
+DateModeSetting StationSettings::dateMode() const {
+    return dateModeFromSetting(
+        read(settings::kDateAutoKey, fromUtf8(dateModeSetting(true))).toStdString());
 }
 
 void StationSettings::saveDateAuto(bool automatic) {
-    write(settings::kDateAutoKey, automatic ? QStringLiteral("Oui") : QStringLiteral("Non"));
+    write(settings::kDateAutoKey, fromUtf8(dateModeSetting(automatic)));
 }
 
 void StationSettings::saveRevision(const QString& revision) {

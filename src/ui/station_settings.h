@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "entry/startup_settings.h"
 #include "platform/settings_store.h"
 
 namespace orv {
@@ -18,7 +19,7 @@ public:
     int modeIndex(int modeCount) const;
     void saveBandIndex(int index);
     void saveModeIndex(int index);
-    QString dateAuto() const;
+    DateModeSetting dateMode() const;
     void saveDateAuto(bool automatic);
     void saveRevision(const QString& revision);
     // The revision of the reference list seen at the station's last update (Windows-1252).
