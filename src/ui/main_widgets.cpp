@@ -173,9 +173,7 @@ QWidget* listFrame(MainWidgets& w) {
     auto* layout = new QVBoxLayout(frame);
     w.Label_Liste_PC = namedLabel("Label_Liste_PC", main_text::kListHeader);
     w.Liste_PC = named<LogListView>("Liste_PC");
-    w.Liste_PC->setFont(fixedPitchFont(QStringLiteral("Terminal"), 9));
-    w.Liste_PC->setUniformItemSizes(true);
-    w.Liste_PC->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUpRowList(w.Liste_PC);
     w.Liste_PC->setSelectionMode(QAbstractItemView::SingleSelection);
     w.Liste_PC->setToolTip(main_text::kListHelp);
     w.Liste_PC->setAccessibleName(main_text::kListHelp);

@@ -51,9 +51,7 @@ MissingQslWindow::MissingQslWindow(WindowContext& context)
     Liste_PC_ = named<QListView>("Liste_PC");
     Liste_PC_->setAccessibleName(kTitle);
     Liste_PC_->setModel(rows_);
-    Liste_PC_->setUniformItemSizes(true);
-    Liste_PC_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Liste_PC_->setFont(fixedPitchFont(QStringLiteral("Terminal"), 9));
+    setUpRowList(Liste_PC_);
     // Room for a whole result row and a screenful of them.
     const QFontMetrics rowFont = Liste_PC_->fontMetrics();
     Liste_PC_->setMinimumSize(rowFont.horizontalAdvance(QString(kResultRowWidth, u'M')),

@@ -48,8 +48,7 @@ NumberedReportWindow::NumberedReportWindow(WindowContext& context, const char* n
     rows_ = new TextRowsModel(this);
     Liste_PC_Contacte_ = named<QListView>("Liste_PC_Contacte");
     Liste_PC_Contacte_->setModel(rows_);
-    Liste_PC_Contacte_->setUniformItemSizes(true);
-    Liste_PC_Contacte_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUpRowList(Liste_PC_Contacte_);
     // A list is announced by its own name only (a label beside it does not name it).
     Liste_PC_Contacte_->setAccessibleName(caption);
     Label2_->setBuddy(Liste_PC_Contacte_);

@@ -42,7 +42,7 @@ SearchWindow::SearchWindow(WindowContext& context, std::function<void(int row)> 
     frame1Layout->addWidget(searchBy);
 
     QGroupBox* frame2 = buildChoices();
-    const QFont listFont = fixedPitchFont(QStringLiteral("Terminal"), 9);
+    const QFont listFont = rowListFont();
     QLabel* header = namedLabel("Label13", fromUtf8(kSearchHeader));
     header->setFont(listFont);
     buildResults(listFont);
@@ -82,9 +82,7 @@ void SearchWindow::buildResults(const QFont& font) {
     QSO_Effectues_ = new QListView;
     nameControl(QSO_Effectues_, "QSO_Effectues", kResultsHelp);
     QSO_Effectues_->setModel(results_);
-    QSO_Effectues_->setFont(font);
-    QSO_Effectues_->setUniformItemSizes(true);
-    QSO_Effectues_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUpRowList(QSO_Effectues_, font);
     QSO_Effectues_->setToolTip(kResultsHelp);
     QSO_Effectues_->setMinimumSize(820, 260);
     setFieldColour(QSO_Effectues_, kLightYellow);

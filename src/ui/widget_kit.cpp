@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 
 namespace orv {
@@ -44,6 +45,16 @@ QFont fixedPitchFont(const QString& family, int pointSize) {
         font.setPointSize(pointSize);
     }
     return font;
+}
+
+QFont rowListFont() {
+    return fixedPitchFont(QStringLiteral("Terminal"), 9);
+}
+
+void setUpRowList(QListView* list, const QFont& font) {
+    list->setFont(font);
+    list->setUniformItemSizes(true);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
 }  // namespace orv

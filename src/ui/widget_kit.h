@@ -9,6 +9,7 @@
 #include <utility>
 
 class QLabel;
+class QListView;
 class QPushButton;
 class QWidget;
 
@@ -37,5 +38,12 @@ void setTextColour(QWidget* widget, const QColor& colour);
 // The fixed-pitch font of a list, in points; where the family is not installed (or is not fixed
 // pitch), the system's fixed-pitch font at that size.
 QFont fixedPitchFont(const QString& family, int pointSize);
+
+// The font of the lists of fixed-column rows: "Terminal", 9 points.
+QFont rowListFont();
+
+// A list of fixed-column text rows, set up alike in every window: rows of one height (so that
+// 99,999 rows open and scroll at once), nothing editable, the font given.
+void setUpRowList(QListView* list, const QFont& font = rowListFont());
 
 }  // namespace orv
