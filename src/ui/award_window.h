@@ -15,6 +15,8 @@ class QPushButton;
 namespace orv {
 
 class AwardWindow final : public QDialog {
+    Q_OBJECT
+
 public:
     // openList opens the award list (or brings it to the front) once the level is chosen.
     AwardWindow(WindowContext& context, std::function<void()> openList);

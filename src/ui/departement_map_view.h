@@ -17,6 +17,8 @@ class QPainter;
 namespace orv {
 
 class DepartementMapView final : public QWidget {
+    Q_OBJECT
+
 public:
     explicit DepartementMapView(const DepartementMap& map, QWidget* parent = nullptr);
 

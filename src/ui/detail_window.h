@@ -13,6 +13,8 @@ class QLineEdit;
 namespace orv {
 
 class DetailWindow final : public QDialog {
+    Q_OBJECT
+
 public:
     explicit DetailWindow(WindowContext& context);
 

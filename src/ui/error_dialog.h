@@ -13,6 +13,8 @@ class QLabel;
 namespace orv {
 
 class ErrorDialog final : public QDialog {
+    Q_OBJECT
+
 public:
     ErrorDialog(Services& services, const ProgramState& state, QWidget* parent = nullptr);
 

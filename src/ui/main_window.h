@@ -21,6 +21,8 @@ class LogActions;
 class LogListModel;
 
 class MainWindow final : public QMainWindow, public EntryOperations, public MainCommands {
+    Q_OBJECT
+
 public:
     explicit MainWindow(Services& services, QWidget* parent = nullptr);
     ~MainWindow() override;

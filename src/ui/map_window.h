@@ -12,6 +12,8 @@ namespace orv {
 class DepartementMapView;
 
 class MapWindow final : public QDialog {
+    Q_OBJECT
+
 public:
     explicit MapWindow(WindowContext& context);
 

@@ -17,6 +17,8 @@ namespace orv {
 class TextRowsModel;
 
 class MissingQslWindow final : public QDialog {
+    Q_OBJECT
+
 public:
     explicit MissingQslWindow(WindowContext& context);
 

@@ -28,6 +28,8 @@ struct ReportFile {
 };
 
 class NumberedReportWindow : public QDialog {
+    Q_OBJECT
+
 public:
     // name is the window's objectName (its form name), caption its title.
     NumberedReportWindow(WindowContext& context, const char* name, const QString& caption);

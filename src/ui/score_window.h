@@ -11,6 +11,8 @@ class QLineEdit;
 namespace orv {
 
 class ScoreWindow final : public QDialog {
+    Q_OBJECT
+
 public:
     explicit ScoreWindow(WindowContext& context);
 

@@ -21,6 +21,8 @@ namespace orv {
 class TextRowsModel;
 
 class SearchWindow final : public QDialog {
+    Q_OBJECT
+
 public:
     // selectRow chooses a row of the main list (from 0) as the operator's click does.
     SearchWindow(WindowContext& context, std::function<void(int row)> selectRow);

@@ -21,6 +21,8 @@ public:
 };
 
 class StationWindow final : public QDialog {
+    Q_OBJECT
+
 public:
     StationWindow(WindowContext& context, StationHost& host);
 
