@@ -67,11 +67,11 @@ std::string siteNameAfterCommit(std::string_view siteName) {
     return std::string(siteName);
 }
 
-RewriteChoice chooseRewrite(bool editFlag, bool automaticDateChecked, bool insertFlag) {
-    if (editFlag) {
+RewriteChoice chooseRewrite(EntryMode mode, bool automaticDateChecked) {
+    if (mode == EntryMode::Modification) {
         return RewriteChoice::Replace;
     }
-    if (automaticDateChecked && !insertFlag) {
+    if (automaticDateChecked && mode == EntryMode::NewQso) {
         return RewriteChoice::Append;
     }
     return RewriteChoice::Insert;

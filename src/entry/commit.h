@@ -29,6 +29,6 @@ std::string siteNameAfterCommit(std::string_view siteName);
 enum class RewriteChoice { Append, Insert, Replace };
 
 // Replace while modifying; else Append with the automatic date outside an insertion; else Insert.
-RewriteChoice chooseRewrite(bool editFlag, bool automaticDateChecked, bool insertFlag);
+RewriteChoice chooseRewrite(EntryMode mode, bool automaticDateChecked);
 
 }  // namespace orv

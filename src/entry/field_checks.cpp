@@ -96,6 +96,8 @@ std::optional<std::string_view> checkOnEnter(EntryField field, std::string_view 
             return checkReport(text);
         case EntryField::Rem_A:
             return optionalWithin(text, 30, msg::kSiteNameTooLong);
+        case EntryField::QSL_A:
+            return std::nullopt;  // a check box: Enter always goes on
     }
     return std::nullopt;
 }
@@ -110,8 +112,8 @@ std::string alreadyContactedMessage(std::string_view reference, std::string_view
     return message;
 }
 
-bool usesAutomaticDate(bool automaticDateChecked, bool insertFlag, bool editFlag) {
-    return automaticDateChecked && !insertFlag && !editFlag;
+bool usesAutomaticDate(bool automaticDateChecked, EntryMode mode) {
+    return automaticDateChecked && mode == EntryMode::NewQso;
 }
 
 char16_t typedCapital(char16_t key) {

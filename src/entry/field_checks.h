@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "entry/entry_mode.h"
+
 namespace orv {
 
 enum class EntryField {
@@ -20,6 +22,7 @@ enum class EntryField {
     RST_A,
     RSTE_A,
     Rem_A,
+    QSL_A,
 };
 
 // The message that refuses text in field on Enter, or nothing when it is accepted. For Ref_A only
@@ -34,7 +37,7 @@ std::string alreadyContactedMessage(std::string_view reference, std::string_view
 
 // The date and time come from the clock when the automatic date is chosen and the QSO is neither
 // inserted nor edited.
-bool usesAutomaticDate(bool automaticDateChecked, bool insertFlag, bool editFlag);
+bool usesAutomaticDate(bool automaticDateChecked, EntryMode mode);
 
 // The capital of a typed key: a to z become A to Z, every other character (accented letters
 // included) is left as it is.

@@ -80,7 +80,7 @@ void EntryChain::hookListField(EntryComboBox* field, EntryField check,
                                const std::function<void()>& onAccepted,
                                const std::function<void(int)>& saveChoice) {
     const auto keepChoice = [this, field, saveChoice] {
-        if (!state_.editFlag) {
+        if (!state_.modifying()) {
             saveChoice(field->textIndex());
         }
     };
@@ -151,7 +151,7 @@ void EntryChain::onCallsignEnter() {
 }
 
 void EntryChain::Cherche_Prenom() {
-    if (state_.editFlag) {
+    if (state_.modifying()) {
         return;
     }
     const std::optional<FirstNameMatch> match =
@@ -173,7 +173,7 @@ void EntryChain::onReferenceEnter() {
         return;
     }
     const std::string reference = cp1252Text(w_.Ref_A->text());
-    if (!state_.editFlag && refusedAsAlreadyContacted(reference)) {
+    if (!state_.modifying() && refusedAsAlreadyContacted(reference)) {
         return;
     }
     w_.Rem_A->setText(
@@ -199,7 +199,7 @@ bool EntryChain::refusedAsAlreadyContacted(const std::string& reference) {
 
 void EntryChain::moveToDateOrMode() {
     setFieldColour(w_.Ref_A, kLightYellow);
-    if (usesAutomaticDate(entry_.automaticDate(), state_.insertFlag, state_.editFlag)) {
+    if (usesAutomaticDate(entry_.automaticDate(), state_.entryMode)) {
         // The date and time of the last clock tick, not a fresh reading.
         readyField(w_.Mode_A);
         w_.Date_A->setText(w_.Label33->text());

@@ -7,8 +7,6 @@ class EntryOperations {
 public:
     virtual ~EntryOperations() = default;
     virtual void Init_Saisie() = 0;
-    // Selects the station's stored band and mode in the entry lists.
-    virtual void restoreBandAndMode() = 0;
     virtual bool automaticDate() const = 0;
 };
 

@@ -11,6 +11,7 @@
 #include "ui/file_error_text.h"
 #include "ui/log_list_model.h"
 #include "ui/main_texts.h"
+#include "ui/station_settings.h"
 #include "ui/text_codec.h"
 
 namespace orv {
@@ -92,7 +93,7 @@ void LogActions::selectLastRow() {
 }
 
 void LogActions::onRowClicked(int row) {
-    if (state_.listLockFlag || row < 0 || row >= rows_.count()) {
+    if (state_.modifying() || row < 0 || row >= rows_.count()) {
         return;
     }
     state_.selectedLogLine = rows_.row(row);
@@ -103,20 +104,15 @@ void LogActions::onRowClicked(int row) {
 }
 
 void LogActions::onListDoubleClicked() {
-    if (state_.listLockFlag) {
+    if (state_.modifying()) {
         return;
     }
     if (state_.selectedLogLine.empty()) {
         context_.services.messages.inform(w_.Liste_PC->window(), fromUtf8(msg::kClickToEdit));
         return;
     }
-    state_.listLockFlag = true;
-    state_.editFlag = true;
-    for (QWidget* field : std::initializer_list<QWidget*>{
-             w_.Ind_A, w_.Dpt_A, w_.Prenom_A, w_.Ref_A, w_.Date_A, w_.Heure_A, w_.Mode_A,
-             w_.Bande_A, w_.RST_A, w_.RSTE_A, w_.Rem_A, w_.QSL_A, w_.Valide_A}) {
-        field->setEnabled(true);
-    }
+    state_.entryMode = EntryMode::Modification;
+    enableEntryFields(w_);
     w_.Mode_Aff->setText(main_text::kModifyQso);
     showRecord(w_, readLogLine(state_.selectedFileLine).record);
     setFieldColour(w_.Ind_A, kLightGreen);
@@ -140,10 +136,13 @@ void LogActions::onDelete() {
 void LogActions::onInsert() {
     // A QSO shown by a click (its callsign field disabled) is not the start of the new one: the
     // fields are emptied first, so that none of its texts is typed over or logged with it.
-    if (!state_.editFlag && !w_.Ind_A->isEnabled()) {
+    if (!state_.modifying() && !w_.Ind_A->isEnabled()) {
         entry_.Init_Saisie();
     }
-    state_.insertFlag = true;
+    // A QSO being modified still replaces its line when committed; only the caption changes.
+    if (!state_.modifying()) {
+        state_.entryMode = EntryMode::Insertion;
+    }
     w_.Mode_Aff->setText(main_text::kInsertQso);
     w_.Ind_A->setFocus();
 }
@@ -161,7 +160,7 @@ bool LogActions::refusedForTheLog(const LogRecord& record) {
 }
 
 WriteOutcome LogActions::writeCommitted(const std::string& line) {
-    switch (chooseRewrite(state_.editFlag, entry_.automaticDate(), state_.insertFlag)) {
+    switch (chooseRewrite(state_.entryMode, entry_.automaticDate())) {
         case RewriteChoice::Replace:
             return context_.log.Remplace_Ligne(line, state_.selectedFileLine);
         case RewriteChoice::Append:
@@ -205,36 +204,15 @@ void LogActions::returnToNewQso() {
     // After a modification the locked list did not take the last row as a click: the modified QSO
     // is no longer shown, so "Supprimer un QSO" waits for a new click instead of deleting a QSO
     // that is not the highlighted row.
-    if (state_.listLockFlag) {
+    if (state_.modifying()) {
         forgetSelection();
     }
-    state_.editFlag = false;
-    state_.insertFlag = false;
-    state_.listLockFlag = false;
+    state_.entryMode = EntryMode::NewQso;
     w_.Mode_Aff->setText(main_text::kNewQso);
     w_.Valide_A->setEnabled(false);
-    for (EntryLineEdit* field : {w_.Ind_A, w_.Dpt_A, w_.Prenom_A, w_.Ref_A, w_.Heure_A}) {
-        field->clear();
-        restField(field);
-    }
-    // With the manual date, the date of the last QSO stays, ready for the next one.
-    if (entry_.automaticDate()) {
-        w_.Date_A->clear();
-    }
-    restField(w_.Date_A);
-    restField(w_.Mode_A);
-    setFieldColour(w_.Bande_A, kLightYellow);
-    for (EntryLineEdit* report : {w_.RST_A, w_.RSTE_A}) {
-        report->setText(QStringLiteral("59"));
-        restField(report);
-    }
-    w_.Rem_A->setText(QStringLiteral("C. "));
-    restField(w_.Rem_A);
-    w_.QSL_A->setChecked(false);
-    w_.QSL_A->setEnabled(false);
-    readyField(w_.Ind_A);
-    w_.Ind_A->setFocus();
-    entry_.restoreBandAndMode();
+    resetEntryFields(w_, EntryReset::Committed,
+                     StationSettings(context_.services.settings, state_.stationCallsign),
+                     entry_.automaticDate());
 }
 
 }  // namespace orv

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/cp1252_validator.h"
+#include "ui/entry_fields.h"
 #include "ui/field_colours.h"
 #include "ui/main_texts.h"
 #include "ui/widget_kit.h"
@@ -19,20 +20,16 @@ namespace {
 const QColor kDarkGrey{64, 64, 64};
 const QColor kRed{255, 0, 0};
 
-EntryLineEdit* entryLine(const char* name, bool enabled, const QColor& colour) {
+EntryLineEdit* entryLine(const char* name) {
     auto* field = named<EntryLineEdit>(name);
     field->setValidator(new Cp1252Validator(field));
-    field->setEnabled(enabled);
-    setFieldColour(field, colour);
     return field;
 }
 
-EntryComboBox* entryCombo(const char* name, const QStringList& items, bool enabled) {
+EntryComboBox* entryCombo(const char* name, const QStringList& items) {
     auto* field = named<EntryComboBox>(name);
     field->addItems(items);
     field->setValidator(new Cp1252Validator(field));
-    field->setEnabled(enabled);
-    setFieldColour(field, kLightYellow);
     return field;
 }
 
@@ -108,21 +105,19 @@ void addField(QGridLayout* grid, int row, int column, const QString& caption, QW
 QWidget* entryFrame(MainWidgets& w) {
     auto* frame = named<QGroupBox>("Frame3", main_text::kEntryFrame);
     auto* grid = new QGridLayout(frame);
-    w.Bande_A = entryCombo("Bande_A", main_text::kBands, true);
-    w.Ind_A = entryLine("Ind_A", true, kLightGreen);
-    w.Prenom_A = entryLine("Prenom_A", false, kLightYellow);
-    w.Ref_A = entryLine("Ref_A", false, kLightYellow);
-    w.Dpt_A = entryLine("Dpt_A", false, kLightYellow);
-    w.Date_A = entryLine("Date_A", false, kLightYellow);
-    w.Heure_A = entryLine("Heure_A", false, kLightYellow);
-    w.Mode_A = entryCombo("Mode_A", main_text::kModes, false);
-    w.RST_A = entryLine("RST_A", false, kLightYellow);
-    w.RSTE_A = entryLine("RSTE_A", false, kLightYellow);
-    w.Rem_A = entryLine("Rem_A", false, kLightYellow);
-    w.RST_A->setText(QStringLiteral("59"));
-    w.RSTE_A->setText(QStringLiteral("59"));
+    w.Bande_A = entryCombo("Bande_A", main_text::kBands);
+    w.Ind_A = entryLine("Ind_A");
+    w.Prenom_A = entryLine("Prenom_A");
+    w.Ref_A = entryLine("Ref_A");
+    w.Dpt_A = entryLine("Dpt_A");
+    w.Date_A = entryLine("Date_A");
+    w.Heure_A = entryLine("Heure_A");
+    w.Mode_A = entryCombo("Mode_A", main_text::kModes);
+    w.RST_A = entryLine("RST_A");
+    w.RSTE_A = entryLine("RSTE_A");
+    w.Rem_A = entryLine("Rem_A");
     w.QSL_A = named<EntryCheckBox>("QSL_A");
-    w.QSL_A->setEnabled(false);
+    showDesignState(w);
 
     addField(grid, 0, 0, main_text::kBandLabel, w.Bande_A);
     addField(grid, 0, 1, main_text::kCallsignLabel, w.Ind_A);

@@ -3,12 +3,11 @@
 #include <QCloseEvent>
 
 #include "entry/entry_messages.h"
-#include "entry/startup_settings.h"
 #include "platform/settings_keys.h"
 #include "ui/clock_display.h"
 #include "ui/entry_chain.h"
+#include "ui/entry_fields.h"
 #include "ui/error_dialog.h"
-#include "ui/field_colours.h"
 #include "ui/log_actions.h"
 #include "ui/log_list_model.h"
 #include "ui/main_texts.h"
@@ -60,7 +59,7 @@ void MainWindow::startUp() {
                                 settings::kFolderKey,
                                 QString::fromStdU16String(services_.dataFolder.u16string()));
     writeDefaultAddresses(services_.settings);
-    state_.editFlag = false;
+    state_.entryMode = EntryMode::NewQso;
     show();
     w_.Ind_A->setEnabled(true);
     w_.Ind_A->setFocus();
@@ -139,27 +138,9 @@ void MainWindow::endAfterMessage(const QString& message) {
 }
 
 void MainWindow::Init_Saisie() {
-    for (EntryLineEdit* field : {w_.Dpt_A, w_.Prenom_A, w_.Ref_A, w_.Date_A, w_.Heure_A}) {
-        field->clear();
-        restField(field);
-    }
-    const StationSettings settings(services_.settings, state_.stationCallsign);
-    w_.Mode_A->selectIndex(settings.modeIndex(w_.Mode_A->count()));
-    restField(w_.Mode_A);
-    w_.Bande_A->selectIndex(settings.bandIndex(w_.Bande_A->count()));
-    for (EntryLineEdit* report : {w_.RST_A, w_.RSTE_A}) {
-        report->setText(QStringLiteral("59"));
-        restField(report);
-    }
-    w_.Rem_A->clear();
-    restField(w_.Rem_A);
-    w_.QSL_A->setChecked(false);
-    w_.Ind_A->clear();
-    readyField(w_.Ind_A);
-    w_.Ind_A->setFocus();
-    state_.editFlag = false;
-    state_.listLockFlag = false;
-    state_.insertFlag = false;
+    resetEntryFields(w_, EntryReset::Cancelled,
+                     StationSettings(services_.settings, state_.stationCallsign), automaticDate());
+    state_.entryMode = EntryMode::NewQso;
     w_.Annule_Saisie->setEnabled(false);
     w_.Valide_A->setEnabled(false);
     w_.Mode_Aff->setText(main_text::kNewQso);

@@ -4,6 +4,7 @@
 #include <QString>
 #include <string>
 
+#include "entry/entry_mode.h"
 #include "entry/station_rules.h"
 
 namespace orv {
@@ -15,9 +16,7 @@ struct ProgramState {
     // The log line that row was made from, exactly as the file held it when it was loaded: the
     // modification and the deletion find the QSO in the file by it.
     std::string selectedFileLine;
-    bool editFlag = false;      // a logged QSO is being modified
-    bool listLockFlag = false;  // clicks on the list are ignored while a QSO is modified
-    bool insertFlag = false;    // the QSO being typed goes in at its date-and-time place
+    EntryMode entryMode = EntryMode::NewQso;
     // The reference of the selected row, as "Detail Référence" took it for the detail window.
     std::string detailReference;
     // The award level last chosen with a "Voir la liste" button ("PC_100" ... "PC_500"), which
@@ -25,6 +24,8 @@ struct ProgramState {
     std::string Niveau_Diplome;
 
     bool hasStation() const { return stationCallsign != kNoStation; }
+    // A logged QSO is being modified: the list ignores clicks meanwhile.
+    bool modifying() const { return entryMode == EntryMode::Modification; }
 };
 
 }  // namespace orv

@@ -45,9 +45,7 @@ void expectNewQsoEntry(const MainWidgets& f, const ProgramState& state) {
     EXPECT_TRUE(f.Ind_A->isEnabled());
     EXPECT_EQ(fieldColour(f.Ind_A), kLightGreen);
     EXPECT_TRUE(f.Ind_A->hasFocus());
-    EXPECT_FALSE(state.editFlag);
-    EXPECT_FALSE(state.insertFlag);
-    EXPECT_FALSE(state.listLockFlag);
+    EXPECT_EQ(state.entryMode, EntryMode::NewQso);
 }
 
 int currentRow(const MainWidgets& f) {

@@ -214,7 +214,7 @@ TEST_F(EntryChainTest, SiteAlreadyWorkedOnTheBandAbandonsTheQsoUnlessModifying) 
     // Modifying the QSO already in the log must not refuse its own site.
     clickRow(1);
     doubleClickRow(1);
-    ASSERT_TRUE(window_->state().editFlag);
+    ASSERT_EQ(window_->state().entryMode, EntryMode::Modification);
     pressEnter(f.Ind_A);
     pressEnter(f.Prenom_A);
     pressEnter(f.Ref_A);
@@ -314,7 +314,7 @@ TEST_F(EntryChainTest, BandAndModeChangedWhileModifyingAreNotKept) {
     storeSetting(section, settings::kModeKey, "2");
     clickRow(0);
     doubleClickRow(0);
-    ASSERT_TRUE(window_->state().editFlag);
+    ASSERT_EQ(window_->state().entryMode, EntryMode::Modification);
 
     f.Bande_A->setFocus();
     QTest::keyClick(f.Bande_A, Qt::Key_Down);

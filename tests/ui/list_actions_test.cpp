@@ -96,8 +96,7 @@ TEST_F(ListActionsTest, ReceivedQslTickedInAModificationIsWrittenInPlace) {
                                          "PAUL", "Tour Saint-Jacques");
     EXPECT_EQ(readDataFile("F4ABC_PC.log"), logText({modified, kCorsica, kShortDate}));
     EXPECT_EQ(f.Mode_Aff->text(), QStringLiteral("Saisie QSO"));
-    EXPECT_FALSE(window_->state().editFlag);
-    EXPECT_FALSE(window_->state().listLockFlag);
+    EXPECT_EQ(window_->state().entryMode, EntryMode::NewQso);
     EXPECT_TRUE(f.Date_A->text().isEmpty());
     EXPECT_TRUE(f.Ind_A->hasFocus());
 
@@ -134,8 +133,7 @@ TEST_F(ListActionsTest, ClearingAModificationLeavesTheLogAndFreesTheList) {
 
     EXPECT_EQ(readDataFile("F4ABC_PC.log"), kLog);
     EXPECT_EQ(f.Mode_Aff->text(), QStringLiteral("Saisie QSO"));
-    EXPECT_FALSE(window_->state().editFlag);
-    EXPECT_FALSE(window_->state().listLockFlag);
+    EXPECT_EQ(window_->state().entryMode, EntryMode::NewQso);
     EXPECT_TRUE(f.Ind_A->text().isEmpty());
     EXPECT_TRUE(f.Ind_A->hasFocus());
     EXPECT_FALSE(f.Valide_A->isEnabled());
@@ -151,8 +149,7 @@ TEST_F(ListActionsTest, ListActionsWithoutAnyRowClickedAskForOne) {
     QTest::mouseDClick(f.Liste_PC->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_EQ(messages.messages, QStringList{fromUtf8(msg::kClickToEdit)});
     EXPECT_EQ(messages.messages.front(), QStringLiteral("Cliquez sur une ligne pour l'editer"));
-    EXPECT_FALSE(window_->state().editFlag);
-    EXPECT_FALSE(window_->state().listLockFlag);
+    EXPECT_EQ(window_->state().entryMode, EntryMode::NewQso);
     EXPECT_EQ(f.Mode_Aff->text(), QStringLiteral("Saisie QSO"));
 
     // "Supprimer un QSO" is disabled until a row is clicked; its handler still guards itself.
@@ -211,7 +208,7 @@ TEST_F(ListActionsTest, InsertedQsoGoesInByDateEvenWithTheAutomaticDate) {
 
     const std::string february = logLine("F5XYZ", "2a001", "15/02/21", "08:00", "14 Mhz");
     EXPECT_EQ(readDataFile("F4ABC_PC.log"), logText({january, february, march, may}));
-    EXPECT_FALSE(window_->state().insertFlag);
+    EXPECT_EQ(window_->state().entryMode, EntryMode::NewQso);
     EXPECT_EQ(f.Mode_Aff->text(), QStringLiteral("Saisie QSO"));
     EXPECT_TRUE(f.Date_A->text().isEmpty());
 }

@@ -395,8 +395,7 @@ TEST_F(LaterStartTest, InitSaisieResetsTheEntryAreaAfterARowWasShown) {
     ASSERT_EQ(w().Ind_A->text(), QStringLiteral("F5XYZ"));
     ASSERT_TRUE(w().Rem_A->isEnabled());
     ASSERT_TRUE(w().QSL_A->isChecked());
-    ASSERT_TRUE(window_->state().editFlag && window_->state().listLockFlag &&
-                window_->state().insertFlag);
+    ASSERT_EQ(window_->state().entryMode, EntryMode::Modification);
     setFieldColour(w().Bande_A, kLightGreen);
 
     QTest::mouseClick(w().Efface_A, Qt::LeftButton);
@@ -424,9 +423,7 @@ TEST_F(LaterStartTest, InitSaisieResetsTheEntryAreaAfterARowWasShown) {
     EXPECT_TRUE(w().Ind_A->isEnabled());
     EXPECT_EQ(fieldColour(w().Ind_A), kLightGreen);
     EXPECT_TRUE(w().Ind_A->hasFocus());
-    EXPECT_FALSE(window_->state().editFlag);
-    EXPECT_FALSE(window_->state().listLockFlag);
-    EXPECT_FALSE(window_->state().insertFlag);
+    EXPECT_EQ(window_->state().entryMode, EntryMode::NewQso);
     EXPECT_FALSE(w().Annule_Saisie->isEnabled());
     EXPECT_FALSE(w().Valide_A->isEnabled());
     EXPECT_EQ(w().Mode_Aff->text(), QStringLiteral("Saisie QSO"));

@@ -85,11 +85,11 @@ TEST(SiteNameAfterCommit, CutsOnlyWhatIsTooLong) {
 }
 
 TEST(ChooseRewrite, FollowsTheEntryMode) {
-    EXPECT_EQ(chooseRewrite(true, true, false), RewriteChoice::Replace);
-    EXPECT_EQ(chooseRewrite(true, false, true), RewriteChoice::Replace);
-    EXPECT_EQ(chooseRewrite(false, true, false), RewriteChoice::Append);
-    EXPECT_EQ(chooseRewrite(false, true, true), RewriteChoice::Insert);
-    EXPECT_EQ(chooseRewrite(false, false, false), RewriteChoice::Insert);
+    EXPECT_EQ(chooseRewrite(EntryMode::Modification, true), RewriteChoice::Replace);
+    EXPECT_EQ(chooseRewrite(EntryMode::Modification, false), RewriteChoice::Replace);
+    EXPECT_EQ(chooseRewrite(EntryMode::NewQso, true), RewriteChoice::Append);
+    EXPECT_EQ(chooseRewrite(EntryMode::Insertion, true), RewriteChoice::Insert);
+    EXPECT_EQ(chooseRewrite(EntryMode::NewQso, false), RewriteChoice::Insert);
 }
 
 }  // namespace
