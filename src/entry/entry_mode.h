@@ -4,7 +4,7 @@
 namespace orv {
 
 enum class EntryMode {
-    NewQso,  // "Saisie QSO": written at the end of the log, or by its date with the manual date
+    NewQso,  // "Saisie QSO": added by Ajoute_Ligne, or placed by its date with the manual date
     // "Modification QSO": a logged QSO opened by a double click replaces its line; the list
     // ignores clicks meanwhile, so that the QSO being modified stays the chosen one.
     Modification,
