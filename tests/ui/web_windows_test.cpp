@@ -112,6 +112,9 @@ TEST_F(WebWindowsTest, ClusterOpensOnceOnTheFirstBandAndShowsItsPage) {
     EXPECT_TRUE(pageOf(cluster)->message().isEmpty());
     EXPECT_EQ(server_.requestsFor(QStringLiteral("/euhfcw.html")), 1);
     EXPECT_EQ(storedBand(), QStringLiteral("0"));
+    // Light yellow where the band shows, not the style's paler gradient.
+    const QImage drawn = bands->grab().toImage();
+    EXPECT_EQ(drawn.pixelColor(drawn.width() / 2, drawn.height() / 2), QColor(255, 255, 192));
 }
 
 // "Afficher" from the keyboard: the band chosen is kept for the station and its page asked for,
