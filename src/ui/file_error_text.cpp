@@ -20,6 +20,9 @@ QString fileErrorText(const std::error_code& error) {
         case EEXIST:
         case ENOTDIR:
             return QStringLiteral("un fichier porte ce nom");
+        case ENOLCK:
+        case EOPNOTSUPP:
+            return QStringLiteral("verrous de fichiers non pris en charge sur ce disque");
         default:
             return QStringLiteral("erreur système %1").arg(error.value());
     }
