@@ -1,15 +1,12 @@
-// One running copy per data folder: the lock the program holds for its whole life, on a disk with
-// room or without.
+// The one-running-copy lock on a memory disk of its own (the tests run as root): full of data,
+// without a free file entry, or read-only. The lock needs no room; where it cannot be taken, the
+// copy is told why instead of running unguarded.
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstring>
-#include <filesystem>
-#include <memory>
 
 #include "model/instance_lock.h"
 #include "unit/test_support.h"
@@ -17,54 +14,6 @@
 namespace orv {
 namespace {
 
-std::string lockFileText(const std::filesystem::path& folder) {
-    return test::readFile(folder / kInstanceLockFile);
-}
-
-std::string ownerText() {
-    return std::to_string(::getpid()) + "\n";
-}
-
-// A second copy finds the folder held and leaves the lock file exactly as it was; once the first
-// copy ends, the folder is free again.
-TEST(InstanceLockTest, SecondCopyIsRefusedUntilTheFirstEnds) {
-    const test::TempFolder folder;
-    auto first = std::make_unique<InstanceLock>(folder.path());
-    ASSERT_FALSE(first->heldElsewhere());
-    ASSERT_FALSE(first->error());
-    EXPECT_EQ(lockFileText(folder.path()), ownerText());
-
-    EXPECT_TRUE(InstanceLock(folder.path()).heldElsewhere());
-    EXPECT_EQ(lockFileText(folder.path()), ownerText());
-
-    first.reset();
-    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
-    EXPECT_FALSE(InstanceLock(folder.path()).heldElsewhere());
-}
-
-// A copy killed while running leaves its lock file behind; the next start takes it over.
-TEST(InstanceLockTest, LockOfACopyThatDiedIsTakenOver) {
-    const test::TempFolder folder;
-    const pid_t pid = ::fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        // Never released: the process ends as a killed one would.
-        const bool held = !(new InstanceLock(folder.path()))->heldElsewhere();
-        ::_exit(held ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    ASSERT_EQ(lockFileText(folder.path()), std::to_string(pid) + "\n");
-
-    const InstanceLock next(folder.path());
-    EXPECT_FALSE(next.heldElsewhere());
-    EXPECT_EQ(lockFileText(folder.path()), ownerText());
-}
-
-// A memory disk of its own (the tests run as root), full of data or without a free file entry or
-// read-only: the lock needs no room, and where it cannot be taken the copy is told why instead of
-// running unguarded.
 TEST(InstanceLockTest, SmallDisksAreLockedOrSayWhyNot) {
     struct Case {
         const char* options;

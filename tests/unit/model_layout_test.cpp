@@ -191,7 +191,9 @@ TEST(ListRowTest, HeaderWordsStandOverTheirColumns) {
         {"RSTE", "57"},    {"Mom du Patrimoine", "CH\xC2TEAU"},
         {"QSL", "*"}};
     for (const auto& [word, value] : columns) {
-        EXPECT_TRUE(test::standsOver(header, word, row, value));
+        EXPECT_TRUE(test::standsOver(header, word, row, value)) << word << "\n"
+                                                                << header << "\n"
+                                                                << row;
     }
     EXPECT_LE(header.size(), kListRowLength + 1);
 }

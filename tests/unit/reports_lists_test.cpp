@@ -42,7 +42,9 @@ TEST(ConfirmedListTest, HeaderWordsStandOverTheirColumns) {
         {"Indicatif", "F4ABCDEFGHIJ"},
         {"QSL", "*"}};
     for (const auto& [word, value] : columns) {
-        EXPECT_TRUE(test::standsOver(header, word, row, value));
+        EXPECT_TRUE(test::standsOver(header, word, row, value)) << word << "\n"
+                                                                << header << "\n"
+                                                                << row;
     }
 }
 
