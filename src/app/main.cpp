@@ -5,8 +5,8 @@
 
 #include "app/app_texts.h"
 #include "model/daily_backup.h"
+#include "model/instance_lock.h"
 #include "platform/data_folder.h"
-#include "platform/instance_lock.h"
 #include "platform/qt_http_client.h"
 #include "platform/qt_message_boxes.h"
 #include "platform/qt_printer.h"
@@ -19,18 +19,32 @@
 #include "ui/services.h"
 #include "ui/station_settings.h"
 
+namespace {
+
+// Why this copy may not run on the data folder, or nothing when it holds the folder's lock.
+QString startRefusal(const orv::InstanceLock& instance, const std::filesystem::path& folder) {
+    const QString shown = QString::fromStdU16String(folder.u16string());
+    if (instance.heldElsewhere()) {
+        return orv::app_text::kAlreadyOpen.arg(shown);
+    }
+    if (instance.error()) {
+        return orv::app_text::kLockNotTaken.arg(shown, orv::fileErrorText(instance.error()));
+    }
+    return {};
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     const auto application = orv::makeApplication(argc, argv, orv::Display::System);
     orv::QtMessageBoxes messages;
 
     const std::filesystem::path folder = orv::dataFolder();
     const orv::InstanceLock instance(folder);
-    if (instance.heldElsewhere()) {
-        const QString text =
-            orv::app_text::kAlreadyOpen.arg(QString::fromStdU16String(folder.u16string()));
+    if (const QString refusal = startRefusal(instance, folder); !refusal.isEmpty()) {
         // Also on the terminal, for a copy started from one.
-        std::cerr << text.toStdString() << std::endl;
-        messages.inform(nullptr, text);
+        std::cerr << refusal.toStdString() << std::endl;
+        messages.inform(nullptr, refusal);
         return 1;
     }
 

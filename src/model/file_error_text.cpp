@@ -20,6 +20,9 @@ std::string fileErrorReason(const std::error_code& error) {
         case EEXIST:
         case ENOTDIR:
             return "un fichier porte ce nom";
+        case ENOLCK:
+        case EOPNOTSUPP:
+            return "verrous de fichiers non pris en charge sur ce disque";
         default:
             return "erreur système " + std::to_string(error.value());
     }

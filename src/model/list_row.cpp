@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "model/column_header.h"
+
 namespace orv {
 namespace {
 
@@ -48,6 +50,23 @@ std::string makeListRow(std::size_t number, std::string_view logLine) {
         row += readField(logLine, kRowPieces[i].logColumns);
     }
     return row;
+}
+
+std::string listRowHeader() {
+    namespace r = row_field;
+    return columnHeader({{"N\xB0", r::kNumber, HeaderAlign::Right},
+                         {"Indicatif", r::kCallsign},
+                         {"Dpt", r::kDepartement},
+                         {"Prenom", r::kFirstName},
+                         {"Ref", r::kReference},
+                         {"Date", r::kDate},
+                         {"QTR", r::kTime},
+                         {"Mode", r::kMode},
+                         {"QRG", r::kBand},
+                         {"RSTR", r::kReportReceived},
+                         {"RSTE", r::kReportSent},
+                         {"Mom du Patrimoine", r::kSiteName, HeaderAlign::Centre},
+                         {"QSL", r::kQsl, HeaderAlign::Centre}});
 }
 
 }  // namespace orv

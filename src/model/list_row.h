@@ -43,4 +43,8 @@ std::string rowNumberPiece(std::size_t number);
 // pieces are empty; the separators are always there.
 std::string makeListRow(std::size_t number, std::string_view logLine);
 
+// The header over the rows (Windows-1252): "N\xB0", "Indicatif", "Dpt", "Prenom", "Ref", "Date",
+// "QTR", "Mode", "QRG", "RSTR", "RSTE", "Mom du Patrimoine" and "QSL", each over its column.
+std::string listRowHeader();
+
 }  // namespace orv

@@ -1,5 +1,6 @@
 #include "reports/confirmed_list.h"
 
+#include "model/column_header.h"
 #include "reports/fixed_width.h"
 
 namespace orv {
@@ -14,6 +15,15 @@ std::string confirmedListRow(const LoggedQso& qso) {
         {2, record.callsign, f::kCallsign.width},
         {2, qso.qslFlag, f::kQsl.width},
     });
+}
+
+std::string confirmedListHeader() {
+    // The columns of the pieces of confirmedListRow.
+    return columnHeader({{"Ref", {2, 5}},
+                         {"Nom du Patrimoine", {9, 30}, HeaderAlign::Centre},
+                         {"Date", {41, 8}},
+                         {"Indicatif", {51, 12}},
+                         {"QSL", {65, 1}, HeaderAlign::Centre}});
 }
 
 ConfirmedList confirmedList(const std::vector<LoggedQso>& qsos) {

@@ -19,6 +19,10 @@ struct ConfirmedList {
 // blanks, the callsign (12), two blanks, the QSL column (1): 65 characters.
 std::string confirmedListRow(const LoggedQso& qso);
 
+// The header over the rows on screen: "Ref", "Nom du Patrimoine", "Date", "Indicatif" and "QSL",
+// each over its column.
+std::string confirmedListHeader();
+
 ConfirmedList confirmedList(const std::vector<LoggedQso>& qsos);
 
 }  // namespace orv

@@ -28,9 +28,7 @@ AwardListWindow::AwardListWindow(WindowContext& context)
     : NumberedReportWindow(context, "Liste_PC", kCaption) {
     addTitle("Label4", kLevelPrefix + fromCp1252(context.state.Niveau_Diplome));
     QLabel* count = addTitle("Label3", QString());
-    const QFont font = fixedPitchFont(QStringLiteral("Letter Gothic"), 9);
-    setColumnHeader(kColumnHeader, font);
-    setListFont(font);
+    setColumns(fixedPitchFont(QStringLiteral("Letter Gothic"), 9), kColumnHeader);
 
     std::vector<std::string> rows = awardListRows(loggedQsos(context.log));
     count->setText(QString::number(rows.size()) + kCountSuffix);

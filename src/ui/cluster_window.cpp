@@ -10,6 +10,7 @@
 
 #include "net/web_pages.h"
 #include "platform/settings_keys.h"
+#include "ui/coloured_combo_box.h"
 #include "ui/field_colours.h"
 #include "ui/text_codec.h"
 #include "ui/web_page_view.h"
@@ -26,7 +27,7 @@ const QString kRefreshNote = QStringLiteral("Cluster remis a jour toutes les min
 const QString kPageDescription = QStringLiteral("Page du cluster");
 
 QComboBox* bandList() {
-    auto* list = new QComboBox;
+    auto* list = new ColouredComboBox;
     nameControl(list, "Bande_CL", kBandCaption);
     for (const ClusterBand& band : kClusterBands) {
         list->addItem(fromUtf8(band.item));

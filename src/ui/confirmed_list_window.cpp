@@ -5,6 +5,7 @@
 #include "reports/confirmed_list.h"
 #include "reports/report_texts.h"
 #include "ui/report_window_kit.h"
+#include "ui/text_codec.h"
 #include "ui/widget_kit.h"
 
 namespace orv {
@@ -13,8 +14,6 @@ namespace {
 const QString kCaption = QStringLiteral("Liste des Patrimoines contactés et confirmes");
 const QString kContacted = QStringLiteral("Patrimoines contactés");
 const QString kConfirmed = QStringLiteral("Patrimoines confirmés");
-const QString kColumnHeader = QStringLiteral(
-    "   Ref             Nom du Patrimoine                   Date      Indicatif         QSL");
 
 ReportTexts reportTexts(const WindowContext& context) {
     return confirmedListReport(context.state.stationCallsign, localToday(context.services.clock));
@@ -26,10 +25,7 @@ ConfirmedListWindow::ConfirmedListWindow(WindowContext& context)
     : NumberedReportWindow(context, "Aff_Contacte", kCaption) {
     QLabel* contacted = addCountLine("Compt_C", "Label3", kContacted);
     QLabel* confirmed = addCountLine("Compt_V", "Label4", kConfirmed);
-    // The header is a plain label in the window's font over the fixed-pitch rows, as operators
-    // know it: its blanks are narrower than the rows' characters, which lines its words up.
-    setColumnHeader(kColumnHeader, font());
-    setListFont(fixedPitchFont(QStringLiteral("Terminal"), 9));
+    setColumns(fixedPitchFont(QStringLiteral("Terminal"), 9), fromCp1252(confirmedListHeader()));
 
     ConfirmedList list = confirmedList(loggedQsos(context.log));
     contacted->setText(QString::number(list.contacted));

@@ -1,5 +1,6 @@
 #pragma once
-// The main window's own texts: title, captions, tool tips, list header, band and mode items.
+// The main window's own texts: title, captions, tool tips, band and mode items (the list's
+// header stands beside its rows, in model/list_row.h).
 
 #include <QString>
 #include <QStringList>
@@ -22,9 +23,6 @@ inline const QStringList kBands = {"1.8 Mhz", "3.5 Mhz", "5.0 Mhz", "7.0 Mhz", "
                                    "18 Mhz",  "21 Mhz",  "24 Mhz",  "28 Mhz",  "50 Mhz", "144 Mhz"};
 inline const QStringList kModes = {"SSB", "CW", "FM"};
 
-inline const QString kListHeader = QStringLiteral(
-    "     N°   Indicatif           Dpt   Prenom                Ref        Date      QTR  Mode   "
-    "QRG  RSTR RSTE        Mom du Patrimoine           QSL");
 inline const QString kListHelp = QStringLiteral(
     "Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'editer");
 

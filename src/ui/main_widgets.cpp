@@ -7,10 +7,13 @@
 #include <QSvgWidget>
 #include <QVBoxLayout>
 
+#include "model/list_row.h"
 #include "ui/cp1252_validator.h"
 #include "ui/entry_fields.h"
 #include "ui/field_colours.h"
+#include "ui/list_header.h"
 #include "ui/main_texts.h"
+#include "ui/text_codec.h"
 #include "ui/widget_kit.h"
 
 namespace orv {
@@ -166,13 +169,15 @@ QWidget* listFrame(MainWidgets& w) {
     auto* frame = named<QGroupBox>("L_Communes", main_text::kListHelp);
     frame->setFont(QFont(QStringLiteral("Arial")));
     auto* layout = new QVBoxLayout(frame);
-    w.Label_Liste_PC = namedLabel("Label_Liste_PC", main_text::kListHeader);
+    w.Label_Liste_PC = namedLabel("Label_Liste_PC", QString());
     w.Liste_PC = named<LogListView>("Liste_PC");
     setUpRowList(w.Liste_PC);
+    const QString header = fromCp1252(listRowHeader());
+    showListHeader(w.Label_Liste_PC, w.Liste_PC, header);
     w.Liste_PC->setSelectionMode(QAbstractItemView::SingleSelection);
     w.Liste_PC->setToolTip(main_text::kListHelp);
     w.Liste_PC->setAccessibleName(main_text::kListHelp);
-    w.Liste_PC->setAccessibleDescription(main_text::kListHeader.simplified());
+    w.Liste_PC->setAccessibleDescription(header.simplified());
     setFieldColour(w.Liste_PC, kLightYellow);
     layout->addWidget(w.Label_Liste_PC);
     layout->addWidget(w.Liste_PC, 1);

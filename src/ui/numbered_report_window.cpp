@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "ui/list_header.h"
 #include "ui/text_codec.h"
 #include "ui/text_rows_model.h"
 #include "ui/widget_kit.h"
@@ -94,14 +95,10 @@ QLabel* NumberedReportWindow::addCountLine(const char* countName, const char* ca
     return count;
 }
 
-void NumberedReportWindow::setColumnHeader(const QString& header, const QFont& font) {
-    Label2_->setText(header);
-    Label2_->setFont(font);
-    Liste_PC_Contacte_->setAccessibleDescription(header.simplified());
-}
-
-void NumberedReportWindow::setListFont(const QFont& font) {
+void NumberedReportWindow::setColumns(const QFont& font, const QString& header) {
     Liste_PC_Contacte_->setFont(font);
+    showListHeader(Label2_, Liste_PC_Contacte_, header);
+    Liste_PC_Contacte_->setAccessibleDescription(header.simplified());
 }
 
 void NumberedReportWindow::showRows(std::vector<std::string> rows) {
@@ -120,9 +117,6 @@ void NumberedReportWindow::fitList() {
     }
     const int frame = 2 * Liste_PC_Contacte_->frameWidth();
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    // The header starts where the text of the rows starts, inside the list's frame and margin.
-    const int textMargin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
-    Label2_->setContentsMargins(frame / 2 + textMargin, 0, 0, 0);
     Liste_PC_Contacte_->setMinimumSize(width + frame + scrollBar + rowFont.averageCharWidth(),
                                        kShownRows * rowFont.lineSpacing() + frame);
 }

@@ -40,9 +40,9 @@ protected:
     // A line on top of the window: a bold count, then its caption, which is also what a screen
     // reader announces for the count. Returns the count's label.
     QLabel* addCountLine(const char* countName, const char* captionName, const QString& caption);
-    // The column header over the list, in the font of the list or of its own.
-    void setColumnHeader(const QString& header, const QFont& font);
-    void setListFont(const QFont& font);
+    // The list's fixed-pitch font, and the column header over it in the same font, each of its
+    // words over the column it names.
+    void setColumns(const QFont& font, const QString& header);
 
     // Shows the rows in the list, in order, and enables "Enregistrer" and "Imprimer".
     void showRows(std::vector<std::string> rows);

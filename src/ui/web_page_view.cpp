@@ -18,6 +18,8 @@ const QString kLoading = QStringLiteral("Chargement de la page");
 const QString kNotShown = QStringLiteral(
     "La page n'a pas pu être affichée :\n%1\n(%2)\n\nVérifiez la connexion à Internet, et "
     "l'adresse « %3 » du groupe Adresses de PC.ini.");
+const QString kEnded = QStringLiteral(
+    "La page n'est plus affichée :\n%1\n(%2)\n\nDemandez-la de nouveau pour l'afficher.");
 const QString kNoBrowser = QStringLiteral("Le navigateur intégré n'a pas pu être chargé :\n%1");
 
 QLabel* messageLabel() {
@@ -45,7 +47,8 @@ WebPageView::WebPageView(const QString& description, const SettingsStore& settin
     stack_ = new QStackedLayout(pages);
     BrowserEvents events{[this] { started(); },
                          [this](int percent) { progress_->setValue(percent); },
-                         [this](bool ok, const QString& reason) { finished(ok, reason); }};
+                         [this](bool ok, const QString& reason) { finished(ok, reason); },
+                         [this](const QString& reason) { ended(reason); }};
     LoadedBrowser loaded = loadBrowser(pages, std::move(events));
     browser_ = std::move(loaded.browser);
     if (browser_) {
@@ -120,6 +123,11 @@ void WebPageView::finished(bool ok, const QString& reason) {
         showMessage(kNotShown.arg(address_.toString(), reason, fromUtf8(site_.key)));
     }
     emit pageFinished(ok);
+}
+
+void WebPageView::ended(const QString& reason) {
+    showMessage(kEnded.arg(address_.toString(), reason));
+    emit pageFinished(false);
 }
 
 }  // namespace orv

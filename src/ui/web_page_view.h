@@ -1,8 +1,8 @@
 #pragma once
 // "WebBrowser1", the page area of the cluster and rules windows: the embedded browser, made with
 // its window, showing a page of the site an address setting names; a progress bar while the page
-// loads; and, in place of a page that cannot be shown, a short message with the address tried and
-// the setting that gives it.
+// loads; in place of a page that cannot be shown, a short message with the address tried and the
+// setting that gives it; and in place of a page that went away, the address and why.
 
 #include <QUrl>
 #include <QWidget>
@@ -43,13 +43,14 @@ public:
     QString message() const;
 
 signals:
-    // The page asked for is shown, or its message is.
+    // The page asked for is shown, or its message is (also when a page shown goes away).
     void pageFinished(bool shown);
 
 private:
     void showMessage(const QString& text);
     void started();
     void finished(bool ok, const QString& reason);
+    void ended(const QString& reason);
 
     const SettingsStore& settings_;
     AddressSetting site_;

@@ -6,12 +6,11 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <memory>
 
-#include "platform/instance_lock.h"
+#include "model/instance_lock.h"
 
 namespace orv::test {
 namespace {
@@ -64,10 +63,7 @@ TEST_F(InstanceLockTest, LockOfACopyThatDiedIsTakenOver) {
 
     const InstanceLock next(folder());
     EXPECT_FALSE(next.heldElsewhere());
-    qint64 owner = 0;
-    QLockFile(folder_.filePath(QString::fromUtf8(kInstanceLockFile.data())))
-        .getLockInfo(&owner, nullptr, nullptr);
-    EXPECT_EQ(owner, ::getpid());
+    EXPECT_EQ(lockFileBytes(), QByteArray::number(::getpid()) + "\n");
 }
 
 }  // namespace

@@ -164,10 +164,8 @@ TEST_F(LaterStartTest, TitleHeaderBannerAndSavedSettings) {
 
     EXPECT_EQ(window_->windowTitle(),
               QStringLiteral("ORV PC   Diplome des Patrimoines Français Rèvision  1.0.3"));
-    EXPECT_EQ(w().Label_Liste_PC->text(),
-              QStringLiteral("     N°   Indicatif           Dpt   Prenom                Ref     "
-                             "   Date      QTR  Mode   QRG  RSTR RSTE        Mom du Patrimoine  "
-                             "         QSL"));
+    EXPECT_EQ(w().Label_Liste_PC->text(), fromCp1252(listRowHeader()));
+    EXPECT_EQ(w().Label_Liste_PC->font(), w().Liste_PC->font());
     EXPECT_EQ(w().I_Station->text(), QStringLiteral("F4ABC/P"));
     EXPECT_EQ(w().Mode_Aff->text(), QStringLiteral("Saisie QSO"));
     EXPECT_EQ(storedSetting(settings::kGlobalSection, settings::kFolderKey),

@@ -2,6 +2,8 @@
 // the cluster page of the band chosen and kept per station, the rules page asked afresh at each
 // opening, and the message shown in place of a page that cannot be loaded.
 
+#include <signal.h>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QSignalSpy>
@@ -81,6 +83,16 @@ protected:
         EXPECT_TRUE(!pageOf(window)->loading() || finished.wait(kPageWait));
     }
 
+    // The engine's own objects, by class: the tests do not link the engine.
+    static QObject* engineObject(QWidget* window, const char* className) {
+        for (QObject* child : pageOf(window)->findChildren<QObject*>()) {
+            if (child->inherits(className)) {
+                return child;
+            }
+        }
+        return nullptr;
+    }
+
     QString storedBand() const {
         return storedSetting(settings::stationSection("F4ABC"), settings::kClusterBandKey,
                              settings::kClusterApplication);
@@ -112,6 +124,9 @@ TEST_F(WebWindowsTest, ClusterOpensOnceOnTheFirstBandAndShowsItsPage) {
     EXPECT_TRUE(pageOf(cluster)->message().isEmpty());
     EXPECT_EQ(server_.requestsFor(QStringLiteral("/euhfcw.html")), 1);
     EXPECT_EQ(storedBand(), QStringLiteral("0"));
+    // Light yellow where the band shows, not the style's paler gradient.
+    const QImage drawn = bands->grab().toImage();
+    EXPECT_EQ(drawn.pixelColor(drawn.width() / 2, drawn.height() / 2), QColor(255, 255, 192));
 }
 
 // "Afficher" from the keyboard: the band chosen is kept for the station and its page asked for,
@@ -152,6 +167,52 @@ TEST_F(WebWindowsTest, RulesPageIsAskedAfreshAtEachOpening) {
         EXPECT_EQ(server_.requestsFor(QStringLiteral("/index.php?mod=reglement")), opening);
         closeWindow(rules);
     }
+}
+
+// A page asking without end, and asking again before it is left, leaves every window free and
+// the next page shown: its dialogs are answered unseen. A click starts it, as the engine asks
+// before leaving only a page the operator has used.
+TEST_F(WebWindowsTest, APagesDialogsNeverHoldTheProgram) {
+    server_.answer(QStringLiteral("/euhfcw.html"),
+                   {200,
+                    "<html><body><script>onbeforeunload = function() { return 'Rester ?'; }; "
+                    "onclick = function() { var n = 0; setInterval(function() { alert(n); "
+                    "confirm(n); prompt(n); document.title = 'essai ' + ++n; }, 0); };"
+                    "</script>x</body></html>",
+                    -1, false, "text/html"});
+    const ModalCloser closer;
+    QWidget* cluster = openCluster();
+    ASSERT_NE(cluster, nullptr);
+    auto* view = qobject_cast<QWidget*>(engineObject(cluster, "QWebEngineView"));
+    ASSERT_NE(view, nullptr);
+    QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pageOf(cluster)->pageTitle() == "essai 10"; }));
+
+    QComboBox* bands = bandsOf(cluster);
+    bands->setFocus();
+    QTest::keyClick(bands, Qt::Key_End);
+    QTest::keyClick(bands, Qt::Key_Up);
+    waitForPage(cluster, [&] { pressEnter(bands); });
+    EXPECT_EQ(pageOf(cluster)->pageTitle(), QStringLiteral("Page /ww2cw.html"));
+    EXPECT_TRUE(closer.closed.isEmpty()) << closer.closed.join(' ').toStdString();
+}
+
+// A page whose engine died is explained in its place, and shown again when asked for.
+TEST_F(WebWindowsTest, APageThatWentAwayIsExplainedInTheWindow) {
+    QWidget* cluster = openCluster();
+    ASSERT_NE(cluster, nullptr);
+    const QObject* page = engineObject(cluster, "QWebEnginePage");
+    ASSERT_NE(page, nullptr);
+    QSignalSpy ended(pageOf(cluster), &WebPageView::pageFinished);
+    ::kill(pid_t(page->property("renderProcessPid").toLongLong()), SIGKILL);
+    ASSERT_TRUE(ended.wait(kPageWait));
+    EXPECT_TRUE(pageOf(cluster)->message().startsWith(
+        QStringLiteral("La page n'est plus affichée :\n") + server_.address() + "/euhfcw.html\n"))
+        << pageOf(cluster)->message().toStdString();
+
+    waitForPage(cluster, [&] { pressEnter(bandsOf(cluster)); });
+    EXPECT_EQ(pageOf(cluster)->pageTitle(), QStringLiteral("Page /euhfcw.html"));
+    EXPECT_TRUE(pageOf(cluster)->message().isEmpty());
 }
 
 // A port of 127.0.0.1 nobody listens on any more.

@@ -70,7 +70,7 @@ public:
         : NumberedReportWindow(context, "Exemple", QStringLiteral("Liste d'essai")) {
         addTitle("Label4", QStringLiteral("Diplome PC_100"));
         count_ = addCountLine("Compt_C", "Label3", QStringLiteral("Patrimoines contactés"));
-        setColumnHeader(QStringLiteral("    Ref     Dpt"), fixedPitchFont("Letter Gothic", 9));
+        setColumns(fixedPitchFont("Letter Gothic", 9), QStringLiteral("    Ref     Dpt"));
     }
 
     void load(std::vector<std::string> rows) {

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "model/column_header.h"
 #include "model/list_row.h"
 #include "model/log_line.h"
+#include "unit/header_check.h"
 
 namespace orv {
 namespace {
@@ -169,6 +171,43 @@ TEST(ListRowTest, EveryNumberKeepsTheColumnsInPlace) {
             EXPECT_EQ(readField(row, row_field::kQsl), readField(line, log_field::kQsl)) << number;
         }
     }
+}
+
+// The header says what the description says, but each word stands over its column's values,
+// wherever the description's blanks put it.
+TEST(ListRowTest, HeaderWordsStandOverTheirColumns) {
+    const std::string header = listRowHeader();
+    EXPECT_EQ(test::wordsOf(header),
+              test::wordsOf("     N\xB0   Indicatif           Dpt   Prenom                Ref     "
+                            "   Date      QTR  Mode   QRG  RSTR RSTE        Mom du Patrimoine    "
+                            "       QSL"));
+    const std::string row = makeListRow(12, kFullLine);
+    const std::vector<std::pair<std::string, std::string>> columns = {
+        {"N\xB0", "12"},   {"Indicatif", "F4ABCDEFGHIJ"},
+        {"Dpt", "8 "},     {"Prenom", "ANDR"},
+        {"Ref", "89001"},  {"Date", "12/03/21"},
+        {"QTR", "14:05"},  {"Mode", "SSB"},
+        {"QRG", "14 Mhz"}, {"RSTR", "59"},
+        {"RSTE", "57"},    {"Mom du Patrimoine", "CH\xC2TEAU"},
+        {"QSL", "*"}};
+    for (const auto& [word, value] : columns) {
+        EXPECT_TRUE(test::standsOver(header, word, row, value)) << word << "\n"
+                                                                << header << "\n"
+                                                                << row;
+    }
+    EXPECT_LE(header.size(), kListRowLength + 1);
+}
+
+TEST(ColumnHeaderTest, WordsAlignWithinTheirColumnsAndStayApart) {
+    EXPECT_EQ(columnHeader({{"N", {1, 5}, HeaderAlign::Right},
+                            {"Nom", {7, 8}, HeaderAlign::Centre},
+                            {"QSL", {17, 1}, HeaderAlign::Centre}}),
+              "    N   Nom    QSL");
+    // Too wide for their places: moved right rather than run together or cut.
+    EXPECT_EQ(columnHeader({{"Numero", {1, 2}, HeaderAlign::Centre},
+                            {"Ref", {4, 3}},
+                            {"Z", {5, 1}, HeaderAlign::Right}}),
+              "Numero Ref Z");
 }
 
 }  // namespace

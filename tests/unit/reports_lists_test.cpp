@@ -2,6 +2,7 @@
 
 #include "reports/confirmed_list.h"
 #include "reports/missing_qsls.h"
+#include "unit/header_check.h"
 #include "unit/reports_sample.h"
 
 namespace orv {
@@ -24,6 +25,27 @@ TEST(ConfirmedListTest, EveryLineWithItsQslMarkAndBothCounts) {
     EXPECT_EQ(list.rows[1], " 89002  CHATEAU DE SENS                 12/03/21  F5XYZ         *");
     EXPECT_EQ(list.rows[2], std::string(65, ' '));
     EXPECT_EQ(list.rows[3], " 89001  ABBAYE DE PONTIGNY ET SES JARD  12/03/21  F6DEF          ");
+}
+
+TEST(ConfirmedListTest, HeaderWordsStandOverTheirColumns) {
+    const std::string header = confirmedListHeader();
+    EXPECT_EQ(test::wordsOf(header),
+              test::wordsOf("   Ref             Nom du Patrimoine                   Date      "
+                            "Indicatif         QSL"));
+    const std::string row =
+        confirmedList(test::qsosOf({sampleLine({.callsign = "F4ABCDEFGHIJ", .qsl = true})}))
+            .rows.at(0);
+    const std::vector<std::pair<std::string, std::string>> columns = {
+        {"Ref", "89001"},
+        {"Nom du Patrimoine", "CHATEAU"},
+        {"Date", "12/03/21"},
+        {"Indicatif", "F4ABCDEFGHIJ"},
+        {"QSL", "*"}};
+    for (const auto& [word, value] : columns) {
+        EXPECT_TRUE(test::standsOver(header, word, row, value)) << word << "\n"
+                                                                << header << "\n"
+                                                                << row;
+    }
 }
 
 TEST(ConfirmedListTest, EmptyLogGivesNoRowAndZeroCounts) {

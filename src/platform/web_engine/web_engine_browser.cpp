@@ -1,6 +1,7 @@
 // The embedded browser on QtWebEngine, built as a module of its own that the program loads when a
 // window first shows a web page (platform/browser_loader.cpp).
 
+#include <QCoreApplication>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
@@ -18,14 +19,56 @@ QString failureReason(const QWebEngineLoadingInfo& info) {
     return info.errorString();
 }
 
+QString endReason(QWebEnginePage::RenderProcessTerminationStatus status, int exitCode) {
+    switch (status) {
+        case QWebEnginePage::NormalTerminationStatus:
+            return QStringLiteral("le moteur de la page s'est arrêté");
+        case QWebEnginePage::AbnormalTerminationStatus:
+            return QStringLiteral("le moteur de la page s'est arrêté en erreur, code %1")
+                .arg(exitCode);
+        case QWebEnginePage::CrashedTerminationStatus:
+            return QStringLiteral("le moteur de la page a planté, code %1").arg(exitCode);
+        case QWebEnginePage::KilledTerminationStatus:
+            break;
+    }
+    return QStringLiteral("le moteur de la page a été arrêté par le système, code %1")
+        .arg(exitCode);
+}
+
+// A page whose script dialogs are answered at once and never shown: shown, each would hold every
+// window of the program until answered, and a page may ask again and again. Leaving the page is
+// agreed to, so that the next page asked for is always shown; anything else is declined.
+class QuietPage final : public QWebEnginePage {
+public:
+    using QWebEnginePage::QWebEnginePage;
+
+protected:
+    void javaScriptAlert(const QUrl&, const QString&) override {}
+    bool javaScriptConfirm(const QUrl&, const QString& message) override {
+        // The engine asks whether to leave a page that wants to be asked, with these words.
+        return message == QCoreApplication::translate(
+                              "QWebEnginePage",
+                              "Are you sure you want to leave this page? Changes that you made "
+                              "may not be saved.");
+    }
+    bool javaScriptPrompt(const QUrl&, const QString&, const QString&, QString*) override {
+        return false;
+    }
+};
+
 class WebEngineBrowser final : public Browser {
 public:
     WebEngineBrowser(QWidget* parent, const BrowserEvents& events)
         : view_(new QWebEngineView(parent)), events_(std::make_unique<QObject>()) {
-        QObject::connect(view_->page(), &QWebEnginePage::loadingChanged, events_.get(),
+        view_->setPage(new QuietPage(view_));
+        QWebEnginePage* page = view_->page();
+        QObject::connect(page, &QWebEnginePage::loadingChanged, events_.get(),
                          [events](const QWebEngineLoadingInfo& info) { report(events, info); });
         QObject::connect(view_, &QWebEngineView::loadProgress, events_.get(),
                          [events](int percent) { events.loadProgress(percent); });
+        QObject::connect(page, &QWebEnginePage::renderProcessTerminated, events_.get(),
+                         [events](QWebEnginePage::RenderProcessTerminationStatus status,
+                                  int exitCode) { events.pageEnded(endReason(status, exitCode)); });
     }
 
     // The events end first: the page says nothing more while it goes.
