@@ -1,5 +1,10 @@
 #include "net/list_download.h"
 
+#include <algorithm>
+#include <cctype>
+
+#include "model/list_shape.h"
+
 namespace orv {
 namespace {
 
@@ -22,8 +27,43 @@ std::string groupedDigits(std::size_t value) {
     return grouped;
 }
 
-std::string_view firstLine(std::string_view body) {
-    return body.substr(0, body.find_first_of("\r\n"));
+// "1 octet reçu", "12 380 octets reçus": French takes the singular below two.
+std::string bytesReceived(std::size_t count) {
+    return groupedDigits(count) + (count < 2 ? " octet reçu" : " octets reçus");
+}
+
+// text/html or application/xhtml+xml, whatever their parameters and case.
+bool isWebPageType(std::string_view contentType) {
+    std::string type(contentType.substr(0, contentType.find(';')));
+    std::erase_if(type, [](unsigned char c) { return std::isspace(c); });
+    std::transform(type.begin(), type.end(), type.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return type == "text/html" || type == "application/xhtml+xml";
+}
+
+constexpr std::string_view kNotAList = ", ce n'est pas une liste des Patrimoines";
+
+ListVerdict judgeShape(const ListAnswer& answer) {
+    if (isWebPageType(answer.contentType)) {
+        return refused("Le serveur a envoyé une page web" + std::string(kNotAList));
+    }
+    switch (listShapeFault(answer.body)) {
+        case ListShapeFault::None:
+            break;
+        case ListShapeFault::WebPage:
+            return refused("Le fichier reçu est une page web" + std::string(kNotAList));
+        case ListShapeFault::NoRevision:
+            return refused("Le fichier reçu n'a pas de ligne de révision" + std::string(kNotAList));
+        case ListShapeFault::RevisionTooLong:
+            return refused("La révision du fichier reçu dépasse " +
+                           std::to_string(kMaxRevisionLength) + " caractères" +
+                           std::string(kNotAList));
+        case ListShapeFault::NoSite:
+            return refused("Le fichier reçu ne contient aucun Patrimoine" + std::string(kNotAList));
+        case ListShapeFault::LastLineCut:
+            return refused("Le fichier reçu s'arrête au milieu d'une ligne, il est incomplet");
+    }
+    return {true, {}};
 }
 
 ListVerdict judgeTransfer(const ListAnswer& answer) {
@@ -56,8 +96,8 @@ ListVerdict judgeListAnswer(const ListAnswer& answer) {
         return refused("Le serveur a répondu par l'erreur HTTP " + std::to_string(answer.status));
     }
     if (answer.end == TransferEnd::Interrupted) {
-        std::string reason = "Le téléchargement a été interrompu (" +
-                             groupedDigits(answer.body.size()) + " octets reçus";
+        std::string reason =
+            "Le téléchargement a été interrompu (" + bytesReceived(answer.body.size());
         if (answer.announcedLength) {
             reason += " sur " + groupedDigits(*answer.announcedLength);
         }
@@ -66,17 +106,11 @@ ListVerdict judgeListAnswer(const ListAnswer& answer) {
     if (answer.body.empty()) {
         return {false, std::string(kNoInternet)};
     }
-    if (firstLine(answer.body).find(';') == std::string_view::npos) {
-        return refused(
-            "Le fichier reçu n'a pas de ligne de révision, ce n'est pas une liste des "
-            "Patrimoines");
-    }
-    return {true, {}};
+    return judgeShape(answer);
 }
 
 std::string downloadProgressText(std::size_t received, std::optional<std::size_t> total) {
-    std::string text =
-        "Téléchargement de la liste des Patrimoines : " + groupedDigits(received) + " octets reçus";
+    std::string text = "Téléchargement de la liste des Patrimoines : " + bytesReceived(received);
     if (total) {
         text += " sur " + groupedDigits(*total);
     }

@@ -2,6 +2,7 @@
 // Liste_PC.csv; every server fault keeps the old list and tells the operator why.
 
 #include <QApplication>
+#include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTcpServer>
@@ -91,15 +92,17 @@ TEST_F(ListDownloadTest, EveryServerFaultKeepsTheOldList) {
         HttpAnswer answer;
         QString why;
     };
+    const QString stopsInALine =
+        QStringLiteral("Le fichier reçu s'arrête au milieu d'une ligne, il est incomplet") + kKept;
     const QByteArray page =
         "<!DOCTYPE html>\r\n<html><body>Maintenance&nbsp;; revenez</body></html>";
     const Case cases[] = {
         {"404", {404, page}, QStringLiteral("Le serveur a répondu par l'erreur HTTP 404") + kKept},
         {"500", {500, page}, QStringLiteral("Le serveur a répondu par l'erreur HTTP 500") + kKept},
         {"html",
-         {200, page},
-         QStringLiteral("Le fichier reçu n'a pas de ligne de révision, ce n'est pas une liste des "
-                        "Patrimoines") +
+         {.body = page, .contentType = "text/html; charset=utf-8"},
+         QStringLiteral(
+             "Le serveur a envoyé une page web, ce n'est pas une liste des Patrimoines") +
              kKept},
         {"cut",
          {200, newList(), 3000},
@@ -107,6 +110,19 @@ TEST_F(ListDownloadTest, EveryServerFaultKeepsTheOldList) {
                  .arg(newList().size() / 1000)
                  .arg(newList().size() % 1000, 3, 10, QChar('0')) +
              kKept},
+        // What Qt hands over as whole yet stops inside a line.
+        {"reset without length",
+         {.body = newList(),
+          .cutAfter = newList().indexOf("PC-89200") + 5,
+          .framing = HttpAnswer::Framing::Close,
+          .reset = true},
+         stopsInALine},
+        {"longer than its length",
+         {.body = newList(), .announcedLength = newList().size() - 7},
+         stopsInALine},
+        {"truncated deflate",
+         {.body = qCompress(newList()).mid(4).left(1000), .contentEncoding = "deflate"},
+         stopsInALine},
         {"silent",
          {200, "", -1, true},
          QStringLiteral("Le serveur de la liste des Patrimoines ne répond plus (délai de 30 "
@@ -157,6 +173,8 @@ TEST_F(ListDownloadTest, CancelInTheProgressDialogStopsTheTransfer) {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (auto* progress = qobject_cast<QProgressDialog*>(window);
                 progress && progress->isVisible()) {
+                EXPECT_EQ(progress->findChild<QProgressBar*>()->accessibleName(),
+                          QStringLiteral("Téléchargement de la liste des Patrimoines"));
                 progress->findChild<QPushButton*>()->click();
             }
         }
