@@ -176,6 +176,8 @@ TEST(WebAddressTest, SchemeHostAndOptionalPortWithoutPath) {
         {"host", std::nullopt},
         {"http://ho st", std::nullopt},
         {"http://host?x=1", std::nullopt},
+        {"http://user@host", std::nullopt},
+        {"HTTP://host", std::nullopt},
         {"", std::nullopt},
     };
     for (const auto& [address, normal] : cases) {
@@ -187,6 +189,16 @@ TEST(WebAddressTest, SchemeHostAndOptionalPortWithoutPath) {
     for (const AddressSetting& setting : kAddressSettings) {
         EXPECT_TRUE(normalizedAddress(setting.defaultAddress)) << setting.key;
     }
+}
+
+TEST(WebAddressTest, RefusalNamesTheFieldOrSaysItIsEmpty) {
+    const std::string form =
+        "doit être de la forme http://serveur ou https://serveur:port, sans chemin. Aucune adresse "
+        "n'a été enregistrée.";
+    EXPECT_EQ(refusedAddressMessage(kClusterAddress, "http://h/x"),
+              "L'adresse « http://h/x » du champ « Cluster » n'est pas valide : elle " + form);
+    EXPECT_EQ(refusedAddressMessage(kListAddress, "  "),
+              "Le champ « Liste PC » est vide : l'adresse " + form);
 }
 
 }  // namespace
