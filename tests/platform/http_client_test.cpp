@@ -2,18 +2,15 @@
 // can end is told apart.
 
 #include <gtest/gtest.h>
-
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
+#include <sys/resource.h>
 
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QThread>
 #include <QTimer>
-#include <array>
 #include <fstream>
-#include <stdexcept>
+#include <future>
+#include <memory>
 #include <thread>
 
 #include "platform/memory_http_client.h"
@@ -40,64 +37,34 @@ QByteArray largeBody() {
 
 // The process's peak resident memory, as the kernel counts it.
 qint64 peakMemoryBytes() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.starts_with("VmHWM:")) {
-            return std::stoll(line.substr(6)) * 1024;
-        }
-    }
-    return 0;
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return qint64(usage.ru_maxrss) * 1024;
 }
 
-// A server in its own thread answering one request with a body that never ends, sent as fast as
-// the connection takes it, until the client goes away (or 2 GB went out).
-class EndlessServer {
-public:
-    EndlessServer() : listener_(::socket(AF_INET, SOCK_STREAM, 0)) {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t size = sizeof address;
-        auto* place = reinterpret_cast<sockaddr*>(&address);
-        if (::bind(listener_, place, size) != 0 || ::listen(listener_, 1) != 0 ||
-            ::getsockname(listener_, place, &size) != 0) {
-            throw std::runtime_error("the endless server cannot listen");
-        }
-        port_ = ntohs(address.sin_port);
-        thread_ = std::thread([this] { serve(); });
-    }
-    ~EndlessServer() {
-        ::shutdown(listener_, SHUT_RDWR);  // ends a wait for a client that never came
-        thread_.join();
-        ::close(listener_);
-    }
-    QString address() const { return QStringLiteral("http://127.0.0.1:%1").arg(port_); }
-
-private:
-    void serve() const {
-        const int client = ::accept(listener_, nullptr, nullptr);
-        if (client < 0) {
+// Answers one request from a thread of its own with a body that never ends, sent as fast as the
+// client takes it, until the client leaves (or 2 GB went out). Gives the server's address.
+QString serveEndlessBody(std::jthread& thread) {
+    std::promise<quint16> port;
+    std::future<quint16> listening = port.get_future();
+    thread = std::jthread([port = std::move(port)]() mutable {
+        QTcpServer server;
+        server.listen(QHostAddress::LocalHost);
+        port.set_value(server.serverPort());
+        if (!server.waitForNewConnection(5000)) {
             return;
         }
-        const timeval bound{5, 0};
-        ::setsockopt(client, SOL_SOCKET, SO_SNDTIMEO, &bound, sizeof bound);
-        std::array<char, 4096> request{};
-        ::recv(client, request.data(), request.size(), 0);
-        const std::string head = "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n";
-        ::send(client, head.data(), head.size(), MSG_NOSIGNAL);
-        const std::string piece(64 * 1024, 'x');
-        for (qint64 sent = 0; sent < (qint64(2) << 30); sent += qint64(piece.size())) {
-            if (::send(client, piece.data(), piece.size(), MSG_NOSIGNAL) < 0) {
-                break;
-            }
+        std::unique_ptr<QTcpSocket> client(server.nextPendingConnection());
+        client->waitForReadyRead(5000);
+        client->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n");
+        const QByteArray piece(64 * 1024, 'x');
+        for (qint64 sent = 0; sent < (qint64(2) << 30) && client->waitForBytesWritten(5000);
+             sent += piece.size()) {
+            client->write(piece);
         }
-        ::close(client);
-    }
-
-    int listener_;
-    quint16 port_ = 0;
-    std::thread thread_;
-};
+    });
+    return QStringLiteral("http://127.0.0.1:%1").arg(listening.get());
+}
 
 class HttpClientTest : public ::testing::Test {
 protected:
@@ -191,7 +158,8 @@ TEST_F(HttpClientTest, BodyPastTheLimitIsCutOff) {
 // The window's thread is slow to take each piece (the progress dialog redraws): Qt's network thread
 // must not gather the endless body meanwhile. Memory stays near the 8 MB cap.
 TEST_F(HttpClientTest, EndlessBodyIsCutOffWithMemoryNearTheCap) {
-    const EndlessServer endless;
+    std::jthread server;
+    const QString address = serveEndlessBody(server);
     bool stalled = false;
     progress_ = [&stalled](qint64, qint64) {
         if (!std::exchange(stalled, true)) {
@@ -200,9 +168,8 @@ TEST_F(HttpClientTest, EndlessBodyIsCutOffWithMemoryNearTheCap) {
     };
     std::ofstream("/proc/self/clear_refs") << "5";  // the peak memory starts again from here
     const qint64 before = peakMemoryBytes();
-    const HttpReply reply =
-        client_.get({QUrl(endless.address() + kPath), std::chrono::seconds(5), 8 << 20}, progress_);
-    EXPECT_EQ(reply.end, End::TooLarge);
+    EXPECT_EQ(client_.get({QUrl(address + kPath), std::chrono::seconds(5), 8 << 20}, progress_).end,
+              End::TooLarge);
     EXPECT_LT(peakMemoryBytes() - before, 40 << 20);
 }
 

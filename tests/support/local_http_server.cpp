@@ -16,25 +16,6 @@ QByteArray statusLine(int status) {
     return "HTTP/1.1 " + QByteArray::number(status) + (status == 200 ? " OK" : " Error") + "\r\n";
 }
 
-// The header lines that tell where the body ends, and the body as it goes on the wire.
-QByteArray framedBody(const HttpAnswer& answer, QByteArray& head) {
-    switch (answer.framing) {
-        case HttpAnswer::Framing::Length: {
-            const qint64 length =
-                answer.announcedLength >= 0 ? answer.announcedLength : answer.body.size();
-            head += "Content-Length: " + QByteArray::number(length) + "\r\n";
-            return answer.body;
-        }
-        case HttpAnswer::Framing::Chunked:
-            head += "Transfer-Encoding: chunked\r\n";
-            return QByteArray::number(answer.body.size(), 16) + "\r\n" + answer.body +
-                   "\r\n0\r\n\r\n";
-        case HttpAnswer::Framing::Close:
-            break;
-    }
-    return answer.body;
-}
-
 // Closes at once with a reset instead of the usual end of the connection.
 void resetConnection(QTcpSocket* socket) {
     socket->flush();
@@ -93,12 +74,17 @@ void LocalHttpServer::respond(QTcpSocket* socket, const QByteArray& head) {
         return;
     }
     QByteArray answerHead = statusLine(answer.status);
-    const QByteArray body = framedBody(answer, answerHead);
+    if (answer.lengthAnnounced) {
+        const qint64 length =
+            answer.announcedLength >= 0 ? answer.announcedLength : answer.body.size();
+        answerHead += "Content-Length: " + QByteArray::number(length) + "\r\n";
+    }
     if (!answer.contentEncoding.isEmpty()) {
         answerHead += "Content-Encoding: " + answer.contentEncoding + "\r\n";
     }
     answerHead += "Content-Type: " + answer.contentType + "\r\nConnection: close\r\n\r\n";
-    socket->write(answerHead + (answer.cutAfter >= 0 ? body.left(answer.cutAfter) : body));
+    socket->write(answerHead +
+                  (answer.cutAfter >= 0 ? answer.body.left(answer.cutAfter) : answer.body));
     if (answer.reset) {
         resetConnection(socket);
     } else {

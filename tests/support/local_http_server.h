@@ -22,10 +22,9 @@ struct HttpAnswer {
     // The connection is taken and nothing is ever sent.
     bool silent = false;
     QByteArray contentType = "text/plain";
-    // How the end of the body is told: by its length (the body's size, or announcedLength when
-    // set), as one chunk, or not at all (the body ends with the connection).
-    enum class Framing { Length, Chunked, Close };
-    Framing framing = Framing::Length;
+    // The Content-Length sent: the body's size, or announcedLength when set; none when false (the
+    // body then ends with the connection).
+    bool lengthAnnounced = true;
     qint64 announcedLength = -1;
     QByteArray contentEncoding{};  // sent as the Content-Encoding header when set ("deflate")
     bool reset = false;            // the connection is reset (RST) after what is sent
