@@ -41,25 +41,26 @@ bool isWebPageType(std::string_view contentType) {
     return type == "text/html" || type == "application/xhtml+xml";
 }
 
-constexpr std::string_view kNotAList = ", ce n'est pas une liste des Patrimoines";
+ListVerdict notAList(const std::string& what) {
+    return refused(what + ", ce n'est pas une liste des Patrimoines");
+}
 
 ListVerdict judgeShape(const ListAnswer& answer) {
     if (isWebPageType(answer.contentType)) {
-        return refused("Le serveur a envoyé une page web" + std::string(kNotAList));
+        return notAList("Le serveur a envoyé une page web");
     }
     switch (listShapeFault(answer.body)) {
         case ListShapeFault::None:
             break;
         case ListShapeFault::WebPage:
-            return refused("Le fichier reçu est une page web" + std::string(kNotAList));
+            return notAList("Le fichier reçu est une page web");
         case ListShapeFault::NoRevision:
-            return refused("Le fichier reçu n'a pas de ligne de révision" + std::string(kNotAList));
+            return notAList("Le fichier reçu n'a pas de ligne de révision");
         case ListShapeFault::RevisionTooLong:
-            return refused("La révision du fichier reçu dépasse " +
-                           std::to_string(kMaxRevisionLength) + " caractères" +
-                           std::string(kNotAList));
+            return notAList("La révision du fichier reçu dépasse " +
+                            std::to_string(kMaxRevisionLength) + " caractères");
         case ListShapeFault::NoSite:
-            return refused("Le fichier reçu ne contient aucun Patrimoine" + std::string(kNotAList));
+            return notAList("Le fichier reçu ne contient aucun Patrimoine");
         case ListShapeFault::LastLineCut:
             return refused("Le fichier reçu s'arrête au milieu d'une ligne, il est incomplet");
     }
@@ -76,9 +77,8 @@ ListVerdict judgeTransfer(const ListAnswer& answer) {
         case TransferEnd::Cancelled:
             return refused("Téléchargement annulé");
         case TransferEnd::TooLarge:
-            return refused("La réponse du serveur dépasse " +
-                           std::to_string(kMaxListBytes / (1024 * 1024)) +
-                           " Mo, ce n'est pas une liste des Patrimoines");
+            return notAList("La réponse du serveur dépasse " +
+                            std::to_string(kMaxListBytes / (1024 * 1024)) + " Mo");
         case TransferEnd::Interrupted:
         case TransferEnd::Finished:
             break;
