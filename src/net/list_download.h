@@ -1,8 +1,8 @@
 #pragma once
 // What the download of the reference list may put in place of "Liste_PC.csv": only a complete
-// answer with the HTTP status 200 whose first line holds a ";" (the revision line of a list).
-// Anything else (no answer, an error page, a cut or endless transfer) keeps the list on disk, and
-// the operator is told why.
+// answer with the HTTP status 200, not announced as a web page, whose text has the shape of a whole
+// list (model/list_shape.h). Anything else (no answer, an error page, a cut or endless transfer, a
+// foreign page) keeps the list on disk, and the operator is told why.
 
 #include <chrono>
 #include <cstddef>
@@ -32,6 +32,7 @@ struct ListAnswer {
     int status = 0;  // the HTTP status, 0 without an answer
     std::string body;
     std::optional<std::size_t> announcedLength;  // the length the server announced, if it did
+    std::string contentType{};                   // the server's Content-Type, empty when none
 };
 
 struct ListVerdict {
@@ -41,7 +42,7 @@ struct ListVerdict {
 
 ListVerdict judgeListAnswer(const ListAnswer& answer);
 
-// What the progress dialog shows while the list arrives (UTF-8).
+// What the progress dialog shows while the list arrives (UTF-8): "0 octet reçu", "2 octets reçus".
 std::string downloadProgressText(std::size_t received, std::optional<std::size_t> total);
 
 // The tail of every message about a failed download (UTF-8).

@@ -21,9 +21,10 @@ struct RevisionCheck {
 };
 
 // The revision of the list on disk against the remembered one (case counts). A list without a
-// revision (missing, unreadable, or no ";" in line 1) is said so, and nothing is remembered. After
-// a failed download the operator has been told the old list is kept: a revision other than the
-// remembered one is then neither announced as an update nor remembered.
+// revision (missing, unreadable, no ";" in line 1, or a first field too long to be a revision) is
+// said so, and nothing is remembered. After a failed download the operator has been told the old
+// list is kept: a revision other than the remembered one is then neither announced as an update
+// nor remembered.
 RevisionCheck checkRevision(const std::optional<std::string>& listRevision,
                             std::string_view remembered, ListOnDisk onDisk);
 

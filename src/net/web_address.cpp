@@ -9,6 +9,8 @@ namespace orv {
 namespace {
 
 constexpr std::string_view kSchemeEnd = "://";
+constexpr std::string_view kAddressForm =
+    "doit être de la forme http://serveur ou https://serveur:port, sans chemin.";
 
 bool isHostCharacter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
@@ -76,8 +78,17 @@ std::optional<std::string> urlOnSite(std::string_view address, std::string_view 
 
 std::string invalidAddressMessage(const AddressSetting& setting, std::string_view address) {
     return "L'adresse « " + std::string(address) + " » du réglage \"" + std::string(setting.key) +
-           "\" (groupe Adresses de PC.ini) n'est pas valide : elle doit être de la forme "
-           "http://serveur ou http://serveur:port, sans chemin.";
+           "\" (groupe Adresses de PC.ini) n'est pas valide : elle " + std::string(kAddressForm) +
+           " Corrigez-la dans Outils > Adresses web.";
+}
+
+std::string refusedAddressMessage(const AddressSetting& setting, std::string_view typed) {
+    const std::string field = "« " + std::string(setting.key) + " »";
+    const std::string what = trimBlanks(typed).empty()
+                                 ? "Le champ " + field + " est vide : l'adresse "
+                                 : "L'adresse « " + std::string(typed) + " » du champ " + field +
+                                       " n'est pas valide : elle ";
+    return what + std::string(kAddressForm) + " Aucune adresse n'a été enregistrée.";
 }
 
 }  // namespace orv

@@ -31,7 +31,10 @@ std::optional<std::string> normalizedAddress(std::string_view address);
 // valid address.
 std::optional<std::string> urlOnSite(std::string_view address, std::string_view path);
 
-// Why an address setting is refused (UTF-8, for a message box).
+// Why an address setting read from PC.ini is refused (UTF-8, for a message box).
 std::string invalidAddressMessage(const AddressSetting& setting, std::string_view address);
+
+// Why an address typed in the window "Adresses web" is refused (UTF-8): names its field.
+std::string refusedAddressMessage(const AddressSetting& setting, std::string_view typed);
 
 }  // namespace orv

@@ -19,17 +19,23 @@ struct HttpRequest {
 
 struct HttpReply {
     enum class End {
-        Answered,    // the server answered with a status and its whole body (any status)
-        NoAnswer,    // no server answered: unknown host, refused connection, network down
-        Incomplete,  // the server answered but the transfer broke off before the body's end
-        TimedOut,    // the server stopped sending for longer than the request's timeout
-        TooLarge,    // the body grew past the request's maxBytes (it is not kept)
-        Cancelled,   // cancel() was called during the transfer
+        Answered,  // the server answered with a status and its whole body (any status)
+        NoAnswer,  // no server answered: unknown host, refused connection, network down
+        // The server answered but the transfer did not complete: it broke off before the body's
+        // announced end, or the body could not be decoded. A body without announced length ends
+        // when the connection does, and a reset cannot be told from a close there: the caller
+        // checks such a body's own shape.
+        Incomplete,
+        TimedOut,   // the server stopped sending for longer than the request's timeout
+        TooLarge,   // the body grew past the request's maxBytes (it is not kept)
+        Cancelled,  // cancel() was called during the transfer
     };
     End end = End::NoAnswer;
     int status = 0;  // the HTTP status code, 0 when no answer came
     QByteArray body;
-    QString error;  // the network layer's own words when end is not Answered
+    QString error;                // the network layer's own words when end is not Answered
+    qint64 announcedLength = -1;  // the Content-Length header, -1 when none
+    QString contentType{};        // the Content-Type header, empty when none
 };
 
 // Called as the body arrives: the bytes received so far and the total announced, -1 when the

@@ -18,34 +18,24 @@ QNetworkRequest freshRequest(const HttpRequest& request) {
     return network;
 }
 
-// Qt reports an HTTP error status (404, 500...) as an error of the reply, yet the server did
-// answer: the content errors (4xx) and the server errors (5xx).
-bool isHttpStatusError(QNetworkReply::NetworkError error) {
-    return (error >= QNetworkReply::ContentAccessDenied &&
-            error <= QNetworkReply::UnknownContentError) ||
-           (error >= QNetworkReply::InternalServerError &&
-            error <= QNetworkReply::UnknownServerError);
-}
+// Qt's network thread stops reading from the server while this much of the body waits for the
+// window's thread: a fast endless body then cannot outrun the size check made as the body is read.
+constexpr qint64 kReadBufferBytes = 256 * 1024;
 
-// The body is whole when the server announced no length, or when all of it came.
-bool wholeBody(const QNetworkReply& reply, qint64 received) {
-    const QVariant announced = reply.header(QNetworkRequest::ContentLengthHeader);
-    return !announced.isValid() || announced.toLongLong() == received;
-}
-
-HttpReply::End endOf(const QNetworkReply& reply, int status, qint64 received) {
+HttpReply::End endOf(const QNetworkReply& reply, const HttpReply& result) {
     const QNetworkReply::NetworkError error = reply.error();
     if (error == QNetworkReply::OperationCanceledError) {
         return HttpReply::End::TimedOut;  // Qt's own ending of a transfer past its timeout
     }
-    if (status == 0) {
+    if (result.status == 0) {
         return HttpReply::End::NoAnswer;
     }
-    if ((error == QNetworkReply::NoError || isHttpStatusError(error)) &&
-        wholeBody(reply, received)) {
-        return HttpReply::End::Answered;
-    }
-    return HttpReply::End::Incomplete;
+    // Qt reports an HTTP error status (404, 500...) as an error of the reply, yet the server did
+    // answer. Any other error (a broken connection, a body that would not decompress) ends a
+    // transfer that did not complete, whatever the status.
+    const bool answered = error == QNetworkReply::NoError || result.status >= 400;
+    const bool whole = result.announcedLength < 0 || result.announcedLength == result.body.size();
+    return answered && whole ? HttpReply::End::Answered : HttpReply::End::Incomplete;
 }
 
 }  // namespace
@@ -54,6 +44,7 @@ HttpReply QtHttpClient::get(const HttpRequest& request, const HttpProgress& prog
     aborted_ = false;
     HttpReply result;
     QNetworkReply* reply = network_.get(freshRequest(request));
+    reply->setReadBufferSize(kReadBufferBytes);
     reply_ = reply;
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
@@ -76,7 +67,11 @@ HttpReply QtHttpClient::get(const HttpRequest& request, const HttpProgress& prog
         result.body += reply->readAll();
     }
     result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    result.end = aborted_ ? abortedAs_ : endOf(*reply, result.status, result.body.size());
+    // Qt drops the length of a body it decompressed: it counted the bytes on the wire.
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    result.announcedLength = length.isValid() ? length.toLongLong() : -1;
+    result.contentType = reply->header(QNetworkRequest::ContentTypeHeader).toString();
+    result.end = aborted_ ? abortedAs_ : endOf(*reply, result);
     if (result.end != HttpReply::End::Answered) {
         result.error = reply->errorString();
     }

@@ -1,8 +1,10 @@
 #include "ui/log_tools.h"
 
 #include "export/adif.h"
+#include "model/list_shape.h"
 #include "model/reference_list.h"
 #include "model/site_names_update.h"
+#include "model/text_file.h"
 #include "ui/text_codec.h"
 
 namespace orv {
@@ -10,20 +12,24 @@ namespace {
 
 const QString kNamesDone = QStringLiteral("Mise à jour du nom des Patrimoines terminée");
 const QString kNoList = QStringLiteral(
-    "La liste des Patrimoines Liste_PC.csv est absente ou illisible : les noms des Patrimoines du "
-    "log n'ont pas été modifiés.");
+    "La liste des Patrimoines Liste_PC.csv est absente, illisible ou incomplète : les noms des "
+    "Patrimoines du log n'ont pas été modifiés.");
 const QString kLogUnreadable =
     QStringLiteral("Le log %1 n'a pas pu être lu : rien n'a été modifié ni écrit.");
 const QString kAdifSaved = QStringLiteral("Le fichier a été enregistré sous le nom : ");
 
 }  // namespace
 
+// A list cut short would blank the names of the sites it lost: the list on disk must be as whole
+// as a download that may replace it.
 void LogTools::updateSiteNames() {
-    const ReferenceList list = readReferenceList(context_.log.files().referenceList());
-    if (!list.revision()) {
+    const std::filesystem::path listPath = context_.log.files().referenceList();
+    std::error_code error;
+    if (listShapeFault(readWholeFile(listPath, error)) != ListShapeFault::None) {
         inform(kNoList);
         return;
     }
+    const ReferenceList list = readReferenceList(listPath);
     std::optional<std::vector<std::string>> lines = readLog();
     if (!lines) {
         return;

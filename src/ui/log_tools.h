@@ -16,7 +16,7 @@ public:
     explicit LogTools(WindowContext& context) : context_(context) {}
 
     // Rewrites the site names through "Temporaire1.log", reloads the list and says it is done.
-    // Without a readable list the log is left as it is and the operator is told why.
+    // Without a readable and whole list the log is left as it is and the operator is told why.
     void updateSiteNames();
 
     // Writes the station's ADIF file beside the log and names it; a file that could not be written

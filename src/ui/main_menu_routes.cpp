@@ -36,6 +36,8 @@ MainMenuRoutes::MainMenuRoutes(const MainWidgets& w, WindowContext& context, Mai
         {m.Mnu_Carte_Acti_PC, [this] { reports_.openDepartementMap(); }},
         {m.Mnu_Maj_PC, [this] { ReferenceListUpdate(context_).run(); }},
         {m.Mnu_Maj_Nom_PC, [this] { LogTools(context_).updateSiteNames(); }},
+        {m.Mnu_Adresses,
+         [this] { addresses_.open([this] { return new WebAddressWindow(context_); }); }},
         {m.Mnu_Score, [this] { reports_.openScores(); }},
         {m.Mnu_Diplomes, [this] { reports_.openAwards(); }},
         {m.Mnu_Non_Recue, [this] { reports_.openMissingQsls(); }},

@@ -13,6 +13,7 @@
 #include "ui/search_window.h"
 #include "ui/single_window.h"
 #include "ui/station_window.h"
+#include "ui/web_address_window.h"
 #include "ui/window_context.h"
 
 namespace orv {
@@ -45,6 +46,7 @@ private:
     SingleWindow<DetailWindow> detail_;
     SingleWindow<ClusterWindow> cluster_;
     SingleWindow<RulesWindow> rules_;
+    SingleWindow<WebAddressWindow> addresses_;
     ReportWindows reports_;
 };
 

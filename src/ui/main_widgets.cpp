@@ -224,6 +224,7 @@ MainMenus buildMenus(QMenuBar* bar) {
     m.Mnu_Maj_PC = menuAction(m.Mnu_Outils, "Mnu_Maj_PC", "Mise a jour des références PC");
     m.Mnu_Maj_Nom_PC =
         menuAction(m.Mnu_Outils, "Mnu_Maj_Nom_PC", "Mise a jour du nom des Patrimoines du log PC");
+    m.Mnu_Adresses = menuAction(m.Mnu_Outils, "Mnu_Adresses", "Adresses web");
     m.Mnu_Score = barAction(bar, "Mnu_Score", "Scores");
     m.Mnu_Diplomes = barAction(bar, "Mnu_Diplomes", "Diplomes");
     m.Mnu_Non_Recue = barAction(bar, "Mnu_Non_Recue", "QSL's non reçues");

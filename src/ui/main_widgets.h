@@ -29,6 +29,7 @@ struct MainMenus {
     QMenu* Mnu_Outils = nullptr;
     QAction* Mnu_Maj_PC = nullptr;
     QAction* Mnu_Maj_Nom_PC = nullptr;
+    QAction* Mnu_Adresses = nullptr;
     QAction* Mnu_Score = nullptr;
     QAction* Mnu_Diplomes = nullptr;
     QAction* Mnu_Non_Recue = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/reference_list_update.h"
 
+#include <QProgressBar>
 #include <QProgressDialog>
 #include <algorithm>
 #include <climits>
@@ -16,6 +17,11 @@ namespace {
 
 const QString kCancel = QStringLiteral("Annuler");
 const QString kProgressTitle = QStringLiteral("Mise a jour des références PC");
+const QString kProgressBar = QStringLiteral("Téléchargement de la liste des Patrimoines");
+const QString kDefaultAddress = QStringLiteral(
+    "L'adresse de la liste des Patrimoines est encore celle du premier démarrage (%1), qui ne mène "
+    "à aucun serveur : indiquez celle du site du diplome dans Outils > Adresses web, champ "
+    "« Liste PC », puis relancez la mise à jour.");
 
 TransferEnd transferEnd(HttpReply::End end) {
     switch (end) {
@@ -35,6 +41,10 @@ TransferEnd transferEnd(HttpReply::End end) {
     return TransferEnd::NoConnection;
 }
 
+std::optional<std::size_t> sizeIfKnown(qint64 size) {
+    return size >= 0 ? std::optional<std::size_t>(std::size_t(size)) : std::nullopt;
+}
+
 // The bytes received, and a bar when the server announced how many will come.
 void showProgress(QProgressDialog& progress, qint64 received,
                   std::optional<std::size_t> announced) {
@@ -49,6 +59,9 @@ void prepareProgress(QProgressDialog& progress) {
     progress.setObjectName(QStringLiteral("Telechargement"));
     progress.setWindowTitle(kProgressTitle);
     progress.setCancelButtonText(kCancel);
+    auto* bar = new QProgressBar;
+    bar->setAccessibleName(kProgressBar);
+    progress.setBar(bar);
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(0);
     progress.setAutoClose(false);
@@ -63,6 +76,11 @@ ReferenceListUpdate::ReferenceListUpdate(WindowContext& context, std::chrono::mi
 
 void ReferenceListUpdate::run() {
     const QString address = addressSetting(context_.services.settings, kListAddress);
+    if (normalizedAddress(address.toStdString()) == kListAddress.defaultAddress) {
+        context_.services.messages.inform(
+            context_.mainWindow, kDefaultAddress.arg(fromUtf8(kListAddress.defaultAddress)));
+        return;
+    }
     const std::optional<std::string> url = urlOnSite(address.toStdString(), kReferenceListUrlPath);
     bool downloaded = false;
     if (url) {
@@ -82,16 +100,17 @@ bool ReferenceListUpdate::Download(const QString& url, const QString& saveAs) {
     QObject::connect(&progress, &QProgressDialog::canceled, &progress, [&http] { http.cancel(); });
     progress.show();
 
-    std::optional<std::size_t> announced;
     const HttpReply reply =
         http.get({QUrl(url), timeout_, qint64(kMaxListBytes)}, [&](qint64 received, qint64 total) {
-            announced = total >= 0 ? std::optional<std::size_t>(std::size_t(total)) : std::nullopt;
-            showProgress(progress, received, announced);
+            showProgress(progress, received, sizeIfKnown(total));
         });
     progress.close();
 
-    const ListVerdict verdict = judgeListAnswer(
-        {transferEnd(reply.end), reply.status, reply.body.toStdString(), announced});
+    // The size announced by the server's header: at the end of a body without length, Qt's
+    // progress gives the bytes received as the total.
+    const ListVerdict verdict =
+        judgeListAnswer({transferEnd(reply.end), reply.status, reply.body.toStdString(),
+                         sizeIfKnown(reply.announcedLength), reply.contentType.toStdString()});
     if (!verdict.accepted) {
         context_.services.messages.inform(context_.mainWindow, fromUtf8(verdict.message));
         return false;

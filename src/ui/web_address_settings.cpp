@@ -15,11 +15,15 @@ QString addressSetting(const SettingsStore& store, const AddressSetting& setting
                        fromUtf8(setting.defaultAddress));
 }
 
+void saveAddressSetting(SettingsStore& store, const AddressSetting& setting,
+                        const QString& address) {
+    store.setValue(settings::kApplication, kSection, fromUtf8(setting.key), address);
+}
+
 void writeDefaultAddresses(SettingsStore& store) {
     for (const AddressSetting& setting : kAddressSettings) {
         if (store.value(settings::kApplication, kSection, fromUtf8(setting.key), {}).isEmpty()) {
-            store.setValue(settings::kApplication, kSection, fromUtf8(setting.key),
-                           fromUtf8(setting.defaultAddress));
+            saveAddressSetting(store, setting, fromUtf8(setting.defaultAddress));
         }
     }
 }

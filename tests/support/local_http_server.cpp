@@ -1,5 +1,7 @@
 #include "support/local_http_server.h"
 
+#include <sys/socket.h>
+
 #include <QTcpSocket>
 #include <algorithm>
 #include <memory>
@@ -12,6 +14,14 @@ const QByteArray kHeadEnd = QByteArrayLiteral("\r\n\r\n");
 
 QByteArray statusLine(int status) {
     return "HTTP/1.1 " + QByteArray::number(status) + (status == 200 ? " OK" : " Error") + "\r\n";
+}
+
+// Closes at once with a reset instead of the usual end of the connection.
+void resetConnection(QTcpSocket* socket) {
+    socket->flush();
+    const linger now{1, 0};
+    ::setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &now, sizeof now);
+    socket->abort();
 }
 
 }  // namespace
@@ -63,11 +73,23 @@ void LocalHttpServer::respond(QTcpSocket* socket, const QByteArray& head) {
     if (answer.silent) {
         return;
     }
-    const QByteArray sent = answer.cutAfter >= 0 ? answer.body.left(answer.cutAfter) : answer.body;
-    socket->write(statusLine(answer.status) +
-                  "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n" +
-                  "Content-Type: " + answer.contentType + "\r\nConnection: close\r\n\r\n" + sent);
-    socket->disconnectFromHost();
+    QByteArray answerHead = statusLine(answer.status);
+    if (answer.lengthAnnounced) {
+        const qint64 length =
+            answer.announcedLength >= 0 ? answer.announcedLength : answer.body.size();
+        answerHead += "Content-Length: " + QByteArray::number(length) + "\r\n";
+    }
+    if (!answer.contentEncoding.isEmpty()) {
+        answerHead += "Content-Encoding: " + answer.contentEncoding + "\r\n";
+    }
+    answerHead += "Content-Type: " + answer.contentType + "\r\nConnection: close\r\n\r\n";
+    socket->write(answerHead +
+                  (answer.cutAfter >= 0 ? answer.body.left(answer.cutAfter) : answer.body));
+    if (answer.reset) {
+        resetConnection(socket);
+    } else {
+        socket->disconnectFromHost();
+    }
 }
 
 }  // namespace orv::test

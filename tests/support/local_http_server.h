@@ -1,6 +1,7 @@
 #pragma once
 // A real HTTP server on 127.0.0.1, in the test's own thread, answering each path as the test
-// says, the faults of real servers included: a cut transfer, a server that never answers.
+// says, the faults of real servers included: a cut or reset transfer, a wrong length, a body that
+// does not decompress, a server that never answers.
 // Requests are served while the code under test runs an event loop (as the HTTP client does).
 
 #include <QByteArray>
@@ -21,6 +22,12 @@ struct HttpAnswer {
     // The connection is taken and nothing is ever sent.
     bool silent = false;
     QByteArray contentType = "text/plain";
+    // The Content-Length sent: the body's size, or announcedLength when set; none when false (the
+    // body then ends with the connection).
+    bool lengthAnnounced = true;
+    qint64 announcedLength = -1;
+    QByteArray contentEncoding{};  // sent as the Content-Encoding header when set ("deflate")
+    bool reset = false;            // the connection is reset (RST) after what is sent
 };
 
 class LocalHttpServer {

@@ -106,6 +106,7 @@ TEST_F(AccessibilityTest, EveryControlOfEveryWindowIsAnnouncedByItsName) {
         {w().Rechercher, "Recherche_Indicatif"},
         {w().Detail_Ref, "Detail"},
         {m.Mnu_Diplomes, "Diplome_PC"},
+        {m.Mnu_Adresses, "Adresses_Web"},
     };
     QStringList unnamed = unnamedControls(window_.get());
     QStringList walked;
@@ -131,7 +132,7 @@ TEST_F(AccessibilityTest, EveryControlOfEveryWindowIsAnnouncedByItsName) {
     ErrorDialog error(services(), window_->state());
     unnamed << unnamedControls(&error);
 
-    EXPECT_EQ(walked.size(), 11);
+    EXPECT_EQ(walked.size(), 12);
     EXPECT_EQ(unnamed, QStringList{});
     EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
 }

@@ -2,6 +2,7 @@
 // Liste_PC.csv; every server fault keeps the old list and tells the operator why.
 
 #include <QApplication>
+#include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTcpServer>
@@ -97,15 +98,23 @@ TEST_F(ListDownloadTest, EveryServerFaultKeepsTheOldList) {
         {"404", {404, page}, QStringLiteral("Le serveur a répondu par l'erreur HTTP 404") + kKept},
         {"500", {500, page}, QStringLiteral("Le serveur a répondu par l'erreur HTTP 500") + kKept},
         {"html",
-         {200, page},
-         QStringLiteral("Le fichier reçu n'a pas de ligne de révision, ce n'est pas une liste des "
-                        "Patrimoines") +
+         {.body = page, .contentType = "text/html; charset=utf-8"},
+         QStringLiteral(
+             "Le serveur a envoyé une page web, ce n'est pas une liste des Patrimoines") +
              kKept},
         {"cut",
          {200, newList(), 3000},
          QStringLiteral("Le téléchargement a été interrompu (3 000 octets reçus sur %1 %2)")
                  .arg(newList().size() / 1000)
                  .arg(newList().size() % 1000, 3, 10, QChar('0')) +
+             kKept},
+        // Qt takes this body without length for whole: it stops inside a line.
+        {"reset without length",
+         {.body = newList(),
+          .cutAfter = newList().indexOf("PC-89200") + 5,
+          .lengthAnnounced = false,
+          .reset = true},
+         QStringLiteral("Le fichier reçu s'arrête au milieu d'une ligne, il est incomplet") +
              kKept},
         {"silent",
          {200, "", -1, true},
@@ -157,6 +166,8 @@ TEST_F(ListDownloadTest, CancelInTheProgressDialogStopsTheTransfer) {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (auto* progress = qobject_cast<QProgressDialog*>(window);
                 progress && progress->isVisible()) {
+                EXPECT_EQ(progress->findChild<QProgressBar*>()->accessibleName(),
+                          QStringLiteral("Téléchargement de la liste des Patrimoines"));
                 progress->findChild<QPushButton*>()->click();
             }
         }

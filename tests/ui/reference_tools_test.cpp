@@ -43,13 +43,21 @@ protected:
 TEST_F(ReferenceToolsTest, ListUpdateFetchesTheAddressOfTheSettings) {
     EXPECT_EQ(storedSetting("Adresses", "Liste PC"), QStringLiteral("http://velmora.example"));
     storeSetting("Adresses", "Liste PC", "http://127.0.0.1:8080");
-    http.answer("http://127.0.0.1:8080/Velmora/Liste_PC.csv", 200, "Rev 005 01/03/24;\r\n");
+    const char* list = "Rev 005 01/03/24;\r\nPC-89001;Nom;x;1;x;a;b;\r\n";
+    http.answer("http://127.0.0.1:8080/Velmora/Liste_PC.csv", 200, list);
     w().menus.Mnu_Maj_PC->trigger();
     EXPECT_EQ(http.requested, QStringList{"http://127.0.0.1:8080/Velmora/Liste_PC.csv"});
-    EXPECT_EQ(readDataFile("Liste_PC.csv"), "Rev 005 01/03/24;\r\n");
+    EXPECT_EQ(readDataFile("Liste_PC.csv"), list);
     EXPECT_EQ(messages.messages,
               QStringList{
                   QStringLiteral("La liste des Patrimoines à été mise à jour   Rev 005 01/03/24")});
+
+    // Cut without announced length: the progress's last total is only what came.
+    http.replies.begin()->end = HttpReply::End::Incomplete;
+    w().menus.Mnu_Maj_PC->trigger();
+    EXPECT_EQ(messages.messages.value(1),
+              QStringLiteral("Le téléchargement a été interrompu (44 octets reçus) : la liste des "
+                             "Patrimoines actuelle est conservée."));
 }
 
 TEST_F(ReferenceToolsTest, SiteNamesUpdateRewritesTheLogAndSelectsTheLastRow) {
@@ -71,6 +79,9 @@ TEST_F(ReferenceToolsTest, SiteNamesUpdateRewritesTheLogAndSelectsTheLastRow) {
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_TRUE(
         messages.messages[0].startsWith("La liste des Patrimoines Liste_PC.csv est absente"));
+    writeDataFile("Liste_PC.csv", "Rev 005;;\r\nPC-2a001;Citadelle;x;7;x;;;\r\nPC-89");  // cut
+    w().menus.Mnu_Maj_Nom_PC->trigger();
+    EXPECT_EQ(readDataFile("F4ABC_PC.log"), logText({treigny, ajaccio, kNowhere}));
 }
 
 TEST_F(ReferenceToolsTest, QsoBeingModifiedIsStillFoundAfterTheSiteNamesUpdate) {

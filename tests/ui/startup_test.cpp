@@ -211,6 +211,7 @@ TEST_F(LaterStartTest, MenuBarCaptionsNamesAndOrder) {
         "Mnu_Outils|Outils",
         "  Mnu_Maj_PC|Mise a jour des références PC",
         "  Mnu_Maj_Nom_PC|Mise a jour du nom des Patrimoines du log PC",
+        "  Mnu_Adresses|Adresses web",
         "Mnu_Score|Scores",
         "Mnu_Diplomes|Diplomes",
         "Mnu_Non_Recue|QSL's non reçues",

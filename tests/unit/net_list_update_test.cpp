@@ -19,7 +19,6 @@ TEST(ListAnswerTest, OnlyACompleteListAnsweredWith200IsAccepted) {
     const std::vector<Case> cases = {
         {{TransferEnd::Finished, 200, kList, std::nullopt}, true, ""},
         {{TransferEnd::Finished, 200, kList, kList.size()}, true, ""},
-        {{TransferEnd::Finished, 200, "Rev;", std::nullopt}, true, ""},
         {{TransferEnd::NoConnection, 0, "", std::nullopt},
          false,
          "Attention pas d'acces à Internet"},
@@ -30,10 +29,6 @@ TEST(ListAnswerTest, OnlyACompleteListAnsweredWith200IsAccepted) {
         {{TransferEnd::Finished, 500, "", std::nullopt},
          false,
          "Le serveur a répondu par l'erreur HTTP 500" + kept},
-        {{TransferEnd::Finished, 200, "<html>\r\n<p>a;b</p>", std::nullopt},
-         false,
-         "Le fichier reçu n'a pas de ligne de révision, ce n'est pas une liste des Patrimoines" +
-             kept},
         {{TransferEnd::Finished, 200, "Rev\n;;", std::nullopt},
          false,
          "Le fichier reçu n'a pas de ligne de révision, ce n'est pas une liste des Patrimoines" +
@@ -60,12 +55,60 @@ TEST(ListAnswerTest, OnlyACompleteListAnsweredWith200IsAccepted) {
     }
 }
 
-TEST(ListAnswerTest, ProgressShowsTheBytesInGroupsOfThree) {
+// Each rule of a whole list, and the answers that replaced the list before them: a body without
+// length cut by a reset or a close, a body longer than its Content-Length (cut there by Qt) and a
+// truncated gzip body all stop inside a line.
+TEST(ListAnswerTest, OnlyTheShapeOfAWholeListIsAccepted) {
+    const std::string site = "PC-89001;Nom;x;1;x;a;b;";
+    const std::string notAList = ", ce n'est pas une liste des Patrimoines";
+    const std::string cut = "Le fichier reçu s'arrête au milieu d'une ligne, il est incomplet";
+    const std::string page = "Le fichier reçu est une page web" + notAList;
+    const std::string noSite = "Le fichier reçu ne contient aucun Patrimoine" + notAList;
+    struct Case {
+        std::string body;
+        std::string contentType;
+        std::string why;  // empty when accepted
+    };
+    const std::vector<Case> cases = {
+        {kList, "text/plain; charset=windows-1252", ""},
+        {"Rev 1;\n" + site + "\n", "", ""},
+        {"Rev 1;\r\n" + site + "z", "", ""},
+        {"Rev 1;\r\n" + site + "\r", "", ""},
+        {"Rev 1;\r\nPC-\r\n" + site + "\r\n", "", ""},
+        {std::string(64, 'R') + ";\r\n" + site + "\r\n", "", ""},
+        {kList + "PC-89002;Nom;x;2;x;a;b", "", cut},
+        {std::string(65, 'R') + ";\r\n" + site + "\r\n", "",
+         "La révision du fichier reçu dépasse 64 caractères" + notAList},
+        {"<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\r\n" +
+             site + "\r\n",
+         "", page},
+        {"\xEF\xBB\xBF <!DOCTYPE html>;\r\n" + site + "\r\n", "", page},
+        {kList, "Text/HTML ; charset=utf-8", "Le serveur a envoyé une page web" + notAList},
+        {"Rev 1\r\n" + site + "\r\n", "",
+         "Le fichier reçu n'a pas de ligne de révision" + notAList},
+        {"Rev 1;\r\n", "", noSite},
+        {"Rev 1;\r\n;;;;;;;;\r\n" + site + "\r\n", "", noSite},
+        {"Rev 1;\r\nPC-;Nom;x;1;x;a;b;\r\n", "", noSite},
+        {"Rev 1;\r\nPC-89001;Nom;x;1;x;a;b\r\n", "", noSite},
+        {"\x1F\x8B\x08\x08;\xFF\r\n\x03\xC1", "", noSite},  // gzip bytes left undecoded
+    };
+    for (const Case& c : cases) {
+        const ListVerdict verdict =
+            judgeListAnswer({TransferEnd::Finished, 200, c.body, std::nullopt, c.contentType});
+        EXPECT_EQ(verdict.accepted, c.why.empty()) << c.body.substr(0, 80);
+        EXPECT_EQ(verdict.message, c.why.empty() ? "" : c.why + std::string(kListKept));
+    }
+}
+
+TEST(ListAnswerTest, ProgressCountsTheBytesInFrench) {
     EXPECT_EQ(downloadProgressText(0, std::nullopt),
-              "Téléchargement de la liste des Patrimoines : 0 octets reçus");
+              "Téléchargement de la liste des Patrimoines : 0 octet reçu");
+    EXPECT_EQ(downloadProgressText(1, 10),
+              "Téléchargement de la liste des Patrimoines : 1 octet reçu sur 10");
+    EXPECT_EQ(downloadProgressText(2, std::nullopt),
+              "Téléchargement de la liste des Patrimoines : 2 octets reçus");
     EXPECT_EQ(downloadProgressText(1'234'567, 20'000'000),
               "Téléchargement de la liste des Patrimoines : 1 234 567 octets reçus sur 20 000 000");
-    EXPECT_EQ(downloadProgressText(999, 1'000), downloadProgressText(999, 1'000));
 }
 
 TEST(RevisionCheckTest, SameRevisionOrUpdatedAndWhatIsRemembered) {
@@ -90,6 +133,10 @@ TEST(RevisionCheckTest, SameRevisionOrUpdatedAndWhatIsRemembered) {
         checkRevision(std::nullopt, kDefaultRevision, ListOnDisk::Downloaded);
     EXPECT_EQ(none.message, "Aucune liste des Patrimoines lisible n'est installée (Liste_PC.csv).");
     EXPECT_EQ(none.revisionToRemember, std::nullopt);
+    const RevisionCheck tooLong =
+        checkRevision(std::string(65, 'R'), kDefaultRevision, ListOnDisk::Downloaded);
+    EXPECT_EQ(tooLong.message, none.message);
+    EXPECT_EQ(tooLong.revisionToRemember, std::nullopt);
 }
 
 // The operator has been told the old list is kept: it is never announced as an update.
@@ -125,6 +172,8 @@ TEST(WebAddressTest, SchemeHostAndOptionalPortWithoutPath) {
         {"host", std::nullopt},
         {"http://ho st", std::nullopt},
         {"http://host?x=1", std::nullopt},
+        {"http://user@host", std::nullopt},
+        {"HTTP://host", std::nullopt},
         {"", std::nullopt},
     };
     for (const auto& [address, normal] : cases) {
@@ -136,6 +185,12 @@ TEST(WebAddressTest, SchemeHostAndOptionalPortWithoutPath) {
     for (const AddressSetting& setting : kAddressSettings) {
         EXPECT_TRUE(normalizedAddress(setting.defaultAddress)) << setting.key;
     }
+}
+
+TEST(WebAddressTest, AnEmptyFieldIsSaidEmpty) {
+    EXPECT_EQ(refusedAddressMessage(kListAddress, "  "),
+              "Le champ « Liste PC » est vide : l'adresse doit être de la forme http://serveur ou "
+              "https://serveur:port, sans chemin. Aucune adresse n'a été enregistrée.");
 }
 
 }  // namespace
