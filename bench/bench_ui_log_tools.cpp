@@ -13,7 +13,7 @@
 #include "model/log_line.h"
 #include "model/reference_list.h"
 #include "model/site_names_update.h"
-#include "ui/log_tools.h"
+#include "ui/tools/log_commands.h"
 
 namespace orv {
 namespace {
@@ -33,9 +33,9 @@ MainWindow& mainWindow() {
 }
 
 // Runs a command and checks that it ended with its one closing message.
-void runCommand(void (LogTools::*command)()) {
+void runCommand(void (LogCommands::*command)()) {
     bench::windowDesk().messages.messages.clear();
-    (LogTools(mainWindow().context()).*command)();
+    (LogCommands(mainWindow().context()).*command)();
     if (bench::windowDesk().messages.messages.size() != 1) {
         throw std::runtime_error("the command did not end with its message");
     }
@@ -65,7 +65,7 @@ double secondsOf(Run run) {
 
 void BM_SiteNamesUpdate(benchmark::State& state) {
     for (auto _ : state) {
-        runCommand(&LogTools::updateSiteNames);
+        runCommand(&LogCommands::updateSiteNames);
     }
 }
 BENCHMARK(BM_SiteNamesUpdate)->Unit(benchmark::kMillisecond);
@@ -76,7 +76,7 @@ void BM_SiteNamesOneScanPerLine(benchmark::State& state) {
     constexpr int kCommandRuns = 5;
     double command = 0;
     for (int i = 0; i < kCommandRuns; ++i) {
-        command += secondsOf([] { runCommand(&LogTools::updateSiteNames); }) / kCommandRuns;
+        command += secondsOf([] { runCommand(&LogCommands::updateSiteNames); }) / kCommandRuns;
     }
     double scanning = 0;
     for (auto _ : state) {
@@ -88,7 +88,7 @@ BENCHMARK(BM_SiteNamesOneScanPerLine)->Iterations(1)->Unit(benchmark::kMilliseco
 
 void BM_AdifExport(benchmark::State& state) {
     for (auto _ : state) {
-        runCommand(&LogTools::exportAdif);
+        runCommand(&LogCommands::exportAdif);
     }
 }
 BENCHMARK(BM_AdifExport)->Unit(benchmark::kMillisecond);

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "bench_ui_support.h"
-#include "ui/numbered_report_window.h"
-#include "ui/single_window.h"
+#include "ui/kit/single_window.h"
+#include "ui/reports/numbered_report_window.h"
 
 namespace orv {
 namespace {

@@ -11,9 +11,9 @@
 #include <memory>
 
 #include "bench_ui_support.h"
-#include "ui/departement_map_view.h"
-#include "ui/map_window.h"
-#include "ui/report_windows.h"
+#include "ui/main/report_windows.h"
+#include "ui/map/departement_map_view.h"
+#include "ui/map/map_window.h"
 
 namespace orv {
 namespace {

@@ -6,8 +6,8 @@
 #include <QWindow>
 #include <stdexcept>
 
+#include "app/application_setup.h"
 #include "model/log_line.h"
-#include "ui/application_setup.h"
 
 namespace orv::bench {
 namespace {

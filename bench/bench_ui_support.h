@@ -9,7 +9,7 @@
 
 #include "bench_support.h"
 #include "support/window_desk.h"
-#include "ui/main_window.h"
+#include "ui/main/main_window.h"
 
 namespace orv::bench {
 

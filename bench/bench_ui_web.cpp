@@ -10,8 +10,8 @@
 
 #include "bench_ui_support.h"
 #include "support/local_http_server.h"
-#include "ui/rules_window.h"
-#include "ui/web_page_view.h"
+#include "ui/web/rules_window.h"
+#include "ui/web/web_page_view.h"
 
 namespace orv {
 namespace {

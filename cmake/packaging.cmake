@@ -13,7 +13,7 @@ set(translations_dir ${CMAKE_INSTALL_DATADIR}/orv_pc/translations)
 install(FILES ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_TRANSLATIONS}/qtbase_fr.qm
         DESTINATION ${translations_dir})
 file(RELATIVE_PATH translations_from_program /${CMAKE_INSTALL_BINDIR} /${translations_dir})
-set_property(SOURCE src/ui/application_setup.cpp APPEND PROPERTY COMPILE_DEFINITIONS
+set_property(SOURCE src/app/application_setup.cpp APPEND PROPERTY COMPILE_DEFINITIONS
              ORV_TRANSLATIONS_FROM_PROGRAM="${translations_from_program}")
 
 # The browser module, in the prefix's library folder, found from the program's folder too.

@@ -4,7 +4,9 @@
 #include <iostream>
 
 #include "app/app_texts.h"
+#include "app/application_setup.h"
 #include "model/daily_backup.h"
+#include "model/file_error_text.h"
 #include "model/instance_lock.h"
 #include "platform/data_folder.h"
 #include "platform/qt_http_client.h"
@@ -13,11 +15,10 @@
 #include "platform/qt_program_end.h"
 #include "platform/qt_settings_store.h"
 #include "platform/system_clock.h"
-#include "ui/application_setup.h"
-#include "ui/file_error_text.h"
-#include "ui/main_window.h"
-#include "ui/services.h"
-#include "ui/station_settings.h"
+#include "ui/context/services.h"
+#include "ui/context/station_settings.h"
+#include "ui/kit/text_codec.h"
+#include "ui/main/main_window.h"
 
 namespace {
 
@@ -28,7 +29,8 @@ QString startRefusal(const orv::InstanceLock& instance, const std::filesystem::p
         return orv::app_text::kAlreadyOpen.arg(shown);
     }
     if (instance.error()) {
-        return orv::app_text::kLockNotTaken.arg(shown, orv::fileErrorText(instance.error()));
+        return orv::app_text::kLockNotTaken.arg(
+            shown, orv::fromUtf8(orv::fileErrorReason(instance.error())));
     }
     return {};
 }
@@ -65,8 +67,8 @@ int main(int argc, char* argv[]) {
         window.startUp();
         const std::error_code backupError = backup.wait();
         if (backupError && !programEnd.ending()) {
-            messages.inform(&window,
-                            orv::app_text::kBackupNotWritten.arg(orv::fileErrorText(backupError)));
+            messages.inform(&window, orv::app_text::kBackupNotWritten.arg(
+                                         orv::fromUtf8(orv::fileErrorReason(backupError))));
         }
     });
     return application->exec();

@@ -13,9 +13,9 @@
 #include <memory>
 #include <thread>
 
-#include "platform/memory_http_client.h"
 #include "platform/qt_http_client.h"
 #include "support/local_http_server.h"
+#include "support/memory_http_client.h"
 
 namespace orv {
 namespace {

@@ -8,8 +8,8 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "platform/pdf_printer.h"
 #include "platform/qt_printer.h"
+#include "support/pdf_printer.h"
 #include "support/temp_folder.h"
 
 namespace orv {

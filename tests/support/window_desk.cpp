@@ -7,8 +7,8 @@
 
 #include "platform/settings_keys.h"
 #include "support/file_bytes.h"
-#include "ui/main_window.h"
-#include "ui/station_settings.h"
+#include "ui/context/station_settings.h"
+#include "ui/main/main_window.h"
 
 namespace orv::test {
 namespace {

@@ -15,17 +15,17 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/fake_clock.h"
-#include "platform/memory_http_client.h"
-#include "platform/pdf_printer.h"
 #include "platform/qt_settings_store.h"
-#include "platform/recording_message_boxes.h"
-#include "platform/recording_program_end.h"
+#include "support/fake_clock.h"
+#include "support/memory_http_client.h"
+#include "support/pdf_printer.h"
+#include "support/recording_message_boxes.h"
+#include "support/recording_program_end.h"
 #include "support/temp_folder.h"
-#include "ui/log_service.h"
-#include "ui/program_state.h"
-#include "ui/services.h"
-#include "ui/window_context.h"
+#include "ui/context/log_service.h"
+#include "ui/context/program_state.h"
+#include "ui/context/services.h"
+#include "ui/context/window_context.h"
 
 class QWidget;
 

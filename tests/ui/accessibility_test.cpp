@@ -10,7 +10,7 @@
 
 #include "main_window_fixture.h"
 #include "support/local_http_server.h"
-#include "ui/error_dialog.h"
+#include "ui/tools/error_dialog.h"
 
 namespace orv::test {
 namespace {

@@ -7,8 +7,8 @@
 #include "main_window_fixture.h"
 #include "model/list_row.h"
 #include "platform/settings_keys.h"
-#include "ui/field_colours.h"
-#include "ui/text_codec.h"
+#include "ui/kit/field_colours.h"
+#include "ui/kit/text_codec.h"
 
 namespace orv::test {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "platform/qt_http_client.h"
 #include "support/local_http_server.h"
-#include "ui/reference_list_update.h"
+#include "ui/tools/reference_list_update.h"
 #include "window_test.h"
 
 namespace orv::test {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/main_window.h"
+#include "ui/main/main_window.h"
 #include "window_test.h"
 
 namespace orv::test {

@@ -7,7 +7,7 @@
 
 #include "main_window_fixture.h"
 #include "model/list_row.h"
-#include "ui/text_codec.h"
+#include "ui/kit/text_codec.h"
 
 namespace orv::test {
 namespace {
@@ -95,8 +95,7 @@ TEST_F(ReferenceToolsTest, QsoBeingModifiedIsStillFoundAfterTheSiteNamesUpdate) 
     QTest::keyClick(w().QSL_A, Qt::Key_Space);
     QTest::mouseClick(w().Valide_A, Qt::LeftButton);
     EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
-    const std::string modified =
-        logLine("F4ABC/P", "2a001", "13/03/21", "11:30", "7.0 Mhz", true);
+    const std::string modified = logLine("F4ABC/P", "2a001", "13/03/21", "11:30", "7.0 Mhz", true);
     EXPECT_EQ(readDataFile("F4ABC_PC.log"), logText({treignyRenamed(), modified, kNowhere}));
 }
 

@@ -10,12 +10,12 @@
 #include <QTest>
 
 #include "model/log_line.h"
-#include "ui/departement_map_view.h"
-#include "ui/field_colours.h"
-#include "ui/main_window.h"
-#include "ui/map_window.h"
-#include "ui/report_windows.h"
-#include "ui/text_codec.h"
+#include "ui/kit/field_colours.h"
+#include "ui/kit/text_codec.h"
+#include "ui/main/main_window.h"
+#include "ui/main/report_windows.h"
+#include "ui/map/departement_map_view.h"
+#include "ui/map/map_window.h"
 #include "window_test.h"
 
 namespace orv::test {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/application_setup.h"
+#include "app/application_setup.h"
 
 int main(int argc, char** argv) {
     const auto application = orv::makeApplication(argc, argv, orv::Display::OffscreenUnlessSet);

@@ -13,7 +13,7 @@
 #include "main_window_fixture.h"
 #include "platform/settings_keys.h"
 #include "support/local_http_server.h"
-#include "ui/web_page_view.h"
+#include "ui/web/web_page_view.h"
 
 namespace orv::test {
 namespace {

@@ -10,10 +10,10 @@
 
 #include "main_window_fixture.h"
 #include "reports/numbered_report.h"
-#include "ui/numbered_report_window.h"
-#include "ui/single_window.h"
-#include "ui/text_codec.h"
-#include "ui/widget_kit.h"
+#include "ui/kit/single_window.h"
+#include "ui/kit/text_codec.h"
+#include "ui/kit/widget_kit.h"
+#include "ui/reports/numbered_report_window.h"
 
 namespace orv::test {
 namespace {

@@ -1,0 +1,45 @@
+#include "ui/reports/confirmed_list_window.h"
+
+#include <QLabel>
+
+#include "reports/confirmed_list.h"
+#include "reports/report_texts.h"
+#include "ui/kit/text_codec.h"
+#include "ui/kit/widget_kit.h"
+#include "ui/reports/report_window_kit.h"
+
+namespace orv {
+namespace {
+
+const QString kCaption = QStringLiteral("Liste des Patrimoines contactés et confirmes");
+const QString kContacted = QStringLiteral("Patrimoines contactés");
+const QString kConfirmed = QStringLiteral("Patrimoines confirmés");
+
+ReportTexts reportTexts(const WindowContext& context) {
+    return confirmedListReport(context.state.stationCallsign, localToday(context.services.clock));
+}
+
+}  // namespace
+
+ConfirmedListWindow::ConfirmedListWindow(WindowContext& context)
+    : NumberedReportWindow(context, "Aff_Contacte", kCaption) {
+    QLabel* contacted = addCountLine("Compt_C", "Label3", kContacted);
+    QLabel* confirmed = addCountLine("Compt_V", "Label4", kConfirmed);
+    setColumns(fixedPitchFont(QStringLiteral("Terminal"), 9), fromCp1252(confirmedListHeader()));
+
+    ConfirmedList list = confirmedList(loggedQsos(context.log));
+    contacted->setText(QString::number(list.contacted));
+    confirmed->setText(QString::number(list.confirmed));
+    showRows(std::move(list.rows));
+}
+
+ReportFile ConfirmedListWindow::fileToSave() const {
+    const ReportTexts texts = reportTexts(context());
+    return {texts.fileName, texts.file};
+}
+
+ReportHeadings ConfirmedListWindow::printHeadings() const {
+    return reportTexts(context()).print;
+}
+
+}  // namespace orv

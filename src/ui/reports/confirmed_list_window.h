@@ -1,0 +1,20 @@
+#pragma once
+// The list of contacted and confirmed sites "Aff_Contacte": every line of the log with its QSL
+// mark, the contacted and confirmed counts, saved and printed as a numbered report.
+
+#include "ui/reports/numbered_report_window.h"
+
+namespace orv {
+
+class ConfirmedListWindow final : public NumberedReportWindow {
+    Q_OBJECT
+
+public:
+    explicit ConfirmedListWindow(WindowContext& context);
+
+protected:
+    ReportFile fileToSave() const override;
+    ReportHeadings printHeadings() const override;
+};
+
+}  // namespace orv

@@ -1,0 +1,71 @@
+#pragma once
+// The base of the list windows whose rows are saved and printed as a numbered report (the award
+// list, the confirmed-sites list): the window's own title and count labels on top, the column
+// header "Label2" over the fixed-pitch list "Liste_PC_Contacte", and the buttons "Enregistrer"
+// and "Imprimer", enabled once the rows are shown, and "Quitter" ("Command1"). A window built on
+// it only builds its rows, its labels and what its report is called.
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "reports/numbered_report.h"
+#include "ui/context/window_context.h"
+
+class QLabel;
+class QListView;
+class QPushButton;
+class QVBoxLayout;
+
+namespace orv {
+
+class TextRowsModel;
+
+// Where "Enregistrer" writes the report: a file of the data folder, by name.
+struct ReportFile {
+    std::string fileName;  // Windows-1252, without folder
+    ReportHeadings headings;
+};
+
+class NumberedReportWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    // name is the window's objectName (its form name), caption its title.
+    NumberedReportWindow(WindowContext& context, const char* name, const QString& caption);
+
+protected:
+    // A bold label on top of the window, under the ones added before.
+    QLabel* addTitle(const char* name, const QString& text);
+    // A line on top of the window: a bold count, then its caption, which is also what a screen
+    // reader announces for the count. Returns the count's label.
+    QLabel* addCountLine(const char* countName, const char* captionName, const QString& caption);
+    // The list's fixed-pitch font, and the column header over it in the same font, each of its
+    // words over the column it names.
+    void setColumns(const QFont& font, const QString& header);
+
+    // Shows the rows in the list, in order, and enables "Enregistrer" and "Imprimer".
+    void showRows(std::vector<std::string> rows);
+    const std::vector<std::string>& rows() const;
+
+    WindowContext& context() const { return context_; }
+
+    // Asked at each click, so that they follow what was chosen since the window opened.
+    virtual ReportFile fileToSave() const = 0;
+    virtual ReportHeadings printHeadings() const = 0;
+
+private:
+    void fitList();
+    void save();
+    void print();
+
+    WindowContext& context_;
+    QVBoxLayout* top_ = nullptr;
+    QLabel* Label2_ = nullptr;
+    QListView* Liste_PC_Contacte_ = nullptr;
+    TextRowsModel* rows_ = nullptr;
+    QPushButton* Enregistrer_ = nullptr;
+    QPushButton* Imprimer_ = nullptr;
+};
+
+}  // namespace orv

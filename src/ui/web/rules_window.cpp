@@ -1,0 +1,28 @@
+#include "ui/web/rules_window.h"
+
+#include <QVBoxLayout>
+
+#include "net/web_pages.h"
+#include "ui/web/web_page_view.h"
+
+namespace orv {
+namespace {
+
+const QString kTitle = QStringLiteral("Règlement PC");
+const QString kPageDescription = QStringLiteral("Règlement du diplome");
+
+}  // namespace
+
+RulesWindow::RulesWindow(WindowContext& context) : QDialog(context.mainWindow) {
+    setObjectName(QStringLiteral("Reglement"));
+    setWindowTitle(kTitle);
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    auto* page = new WebPageView(kPageDescription, context.services.settings, kRulesAddress);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(page);
+    resize(900, 700);
+    page->showPageAt(kRulesPagePath);
+}
+
+}  // namespace orv
