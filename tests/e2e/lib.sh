@@ -55,11 +55,15 @@ e2e_start_program() {
 
 # Prints the id of the visible window whose title matches, waiting up to 15 s for it. xdotool's
 # --sync keeps one connection to the display while it waits: a new connection every tenth of a
-# second, made while the program opens its own, sometimes makes the program's fail.
+# second, made while the program opens its own, sometimes makes the program's fail. xdotool ends
+# with an X error when a window it looks at goes away meanwhile: it then looks again.
 e2e_window() {
-    local id
-    id=$(timeout 15 xdotool search --sync --onlyvisible --name "$1" | head -n 1) ||
-        fail "no window named '$1'"
+    local id="" deadline=$((SECONDS + 15))
+    while [ -z "$id" ] && [ $SECONDS -lt $deadline ]; do
+        id=$(timeout $((deadline - SECONDS)) xdotool search --sync --onlyvisible --name "$1" \
+            2>/dev/null | head -n 1) || sleep 0.1
+    done
+    [ -n "$id" ] || fail "no window named '$1'"
     echo "$id"
 }
 

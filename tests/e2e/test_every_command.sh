@@ -47,7 +47,7 @@ button_command() {  # Tab presses
 # ask is answered once the keyboard has left it. AGAIN is the second ask when it differs (a button
 # keeps the focus: no more Tab), WAIT_FOR the path of a page the window shows.
 open_once() {  # title, screenshot, command and its arguments
-    local title=$1 shot=$2 window count
+    local title=$1 shot=$2 window
     shift 2
     "$@"
     window=$(e2e_window "$title")
@@ -55,8 +55,9 @@ open_once() {  # title, screenshot, command and its arguments
     main=$(e2e_window '^ORV PC ')
     ${AGAIN:-"$@"}
     e2e_focus_left "$main"
-    count=$(xdotool search --onlyvisible --name "$title" | wc -l || true)
-    [ "$count" = 1 ] || fail "$count windows '$title' after asking twice"
+    # (Looked at again when xdotool meets a window going away.)
+    e2e_until '[ "$(xdotool search --onlyvisible --name "$title" 2>/dev/null | wc -l)" = 1 ]' \
+        '$(xdotool search --onlyvisible --name "$title" | wc -l) windows $title after asking twice'
     [ -z "${WAIT_FOR:-}" ] || wait_request "$WAIT_FOR"
     e2e_settled_screenshot "$window" "$shot"
     e2e_focus "$window"
