@@ -1,10 +1,13 @@
-# The two commands of the README: `make run` and `make test`. Both install missing packages first.
+# The two commands of the README: `make run` builds and starts the program, `make test` builds and
+# runs every test. Both install missing packages first, `make run` only what the program needs.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 # `make install` puts the program, its menu entry and icon under PREFIX.
 PREFIX ?= /usr/local
-# Rebuilds after a change or in another checkout reuse what was already compiled.
-CCACHE ?= $(shell command -v ccache)
+# Rebuilds after a change or in another checkout reuse what was already compiled. Looked up when
+# a recipe runs, so that the run that installs ccache already uses it.
+CCACHE ?= $$(command -v ccache)
+CONFIGURE = cmake -S . -G Ninja -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE)
 
 # The second builds of `make test`: the unit and widget tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and the libFuzzer targets (clang), each in its own folder.
@@ -15,26 +18,34 @@ FUZZ_SECONDS ?= 20
 # The file-based fuzz targets run many times faster on a memory file system.
 FUZZ_TMPDIR ?= $(shell [ -w /dev/shm ] && echo /dev/shm || echo $${TMPDIR:-/tmp})
 
-.PHONY: deps configure build run test test-main test-sanitize test-fuzz torture install package bench format clean
+.PHONY: deps test-deps build build-tests run test test-main test-sanitize test-fuzz torture install package bench format clean
 
 deps:
 	@scripts/install-deps
 
-configure: deps
-	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DORV_WARNINGS_AS_ERRORS=ON \
-		-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) >/dev/null
+test-deps:
+	@scripts/install-deps test
 
-build: configure
+# The program and its browser module, nothing else; a warning of a newer compiler is no error here.
+build: deps
+	@$(CONFIGURE) -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=OFF \
+		-DORV_WARNINGS_AS_ERRORS=OFF >/dev/null
 	@cmake --build $(BUILD_DIR)
 
 run: build
 	$(BUILD_DIR)/orv_pc
 
+# The program with every test and benchmark, warnings as errors.
+build-tests: test-deps
+	@$(CONFIGURE) -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=ON \
+		-DORV_WARNINGS_AS_ERRORS=ON >/dev/null
+	@cmake --build $(BUILD_DIR)
+
 # Every test (unit, widget, end-to-end, kill torture), then the sanitizer and fuzzing stages.
 test: test-main test-sanitize test-fuzz
 
-# Unit and widget tests run side by side; the end-to-end tests (RUN_SERIAL) one at a time.
-test-main: build
+# All side by side; each end-to-end test has its own display.
+test-main: build-tests
 	@mkdir -p $(BUILD_DIR)/screenshots
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --timeout 300 -j $(shell nproc)
 
@@ -43,6 +54,7 @@ install: build
 
 # The Debian package, orv-pc_VERSION_ARCH.deb in the build folder.
 package: build
+	@scripts/install-deps package
 	@cd $(BUILD_DIR) && cpack
 
 # Any sanitizer report stops the test program, and so fails the stage. The widget tests load the
@@ -50,25 +62,25 @@ package: build
 # of another size and keeps some memory to the end, which their run lets pass (in the engine only).
 BROWSER_ENGINE_SANITIZING = ASAN_OPTIONS=new_delete_type_mismatch=0 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/browser_engine.supp
-test-sanitize: deps
-	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORV_SANITIZE=ON \
-		-DORV_WARNINGS_AS_ERRORS=ON -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) >/dev/null
+test-sanitize: test-deps
+	@$(CONFIGURE) -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DORV_SANITIZE=ON \
+		-DORV_WARNINGS_AS_ERRORS=ON >/dev/null
 	@cmake --build $(SANITIZE_DIR) --target $(SANITIZED_TESTS)
 	@for t in $(SANITIZED_TESTS); do echo "== $$t (AddressSanitizer, UndefinedBehaviorSanitizer)"; \
 		engine=""; [ $$t = ui_tests ] && engine="$(BROWSER_ENGINE_SANITIZING)"; \
 		env $$engine QT_QPA_PLATFORM=offscreen $(SANITIZE_DIR)/tests/$$t --gtest_brief=1 || exit 1; done
 
-test-fuzz: deps
-	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DORV_FUZZ=ON -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) >/dev/null
+test-fuzz: test-deps
+	@$(CONFIGURE) -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DBUILD_TESTING=ON -DORV_FUZZ=ON >/dev/null
 	@cmake --build $(FUZZ_DIR) --target fuzz_targets
 	@TMPDIR=$(FUZZ_TMPDIR) scripts/run-fuzzers $(FUZZ_DIR)/fuzz $(FUZZ_SECONDS)
 
 # The full kill torture (CI runs 50 kills within test-main).
-torture: build
+torture: build-tests
 	$(BUILD_DIR)/tests/kill_torture 300
 
-bench: build
+bench: build-tests
 	@for b in $$(find $(BUILD_DIR)/bench -maxdepth 1 -type f -executable -name 'bench_*' | sort); do \
 		echo "== $$b"; $$b --benchmark_min_time=0.2; done
 

@@ -40,8 +40,16 @@ seule fois, de sorte qu'une panne laisse l'ancienne ou la nouvelle version.]])
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 # The libraries it links decide the dependencies (Qt's platform plug-ins come with them); the
-# plug-in that draws the SVG window icon is loaded, not linked, so it is named.
+# plug-in that draws the SVG window icon is loaded, not linked, so the package holding it is named
+# (libqt6svg6 on Debian 12, qt6-svg-plugins on Debian 13).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6svg6)
+execute_process(
+    COMMAND dpkg-query -S ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/iconengines/libqsvgicon.so
+    OUTPUT_VARIABLE svg_icon_plugin_owner ERROR_QUIET)
+string(REGEX REPLACE "[:,].*" "" svg_icon_plugin_package "${svg_icon_plugin_owner}")
+if(NOT svg_icon_plugin_package)
+    set(svg_icon_plugin_package libqt6svg6)
+endif()
+set(CPACK_DEBIAN_PACKAGE_DEPENDS ${svg_icon_plugin_package})
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -34,12 +34,7 @@ main=$(e2e_window '^ORV PC ')
 [ "$(ini_value 'Setup%20F4ABC_P' 'Mode%20Utilise')" = 0 ] || fail "Mode Utilise is not 0"
 e2e_screenshot main_window_first_start
 
-# "Quitter ORV_PC", the last entry of the "Fichier" menu, the first of the menu bar.
-e2e_focus "$main"
-xdotool mousemove --window "$main" 25 10 click 1
-sleep 0.5
-e2e_key Up Return
-e2e_wait_end
+e2e_quit "$main"
 
 e2e_start_program
 main=$(e2e_window '^ORV PC ')

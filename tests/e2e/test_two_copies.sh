@@ -24,10 +24,8 @@ e2e_start_display
 e2e_start_program
 first_pid=$E2E_PROGRAM_PID
 e2e_window "ORV PC" >/dev/null
-for _ in $(seq 50); do [ -f "$backup" ] && break; sleep 0.1; done
-cmp -s "$backup" "$E2E_DATA/F4ABC_PC.log" || fail "no copy of the log in Sauvegardes"
-# Whatever the first copy writes at its start (settings) is written by now.
-sleep 1
+e2e_until 'cmp -s "$backup" "$E2E_DATA/F4ABC_PC.log"' 'no copy of the log in Sauvegardes'
+e2e_start_written
 before=$(snapshot)
 
 "$E2E_PROGRAM" >"$E2E_HOME/second.log" 2>&1 &

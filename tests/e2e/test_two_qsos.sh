@@ -26,14 +26,8 @@ answer_box() {
         e2e_screenshot "$1"
     fi
     e2e_key Return
-    for _ in $(seq 50); do
-        if ! xdotool search --onlyvisible --name "ORV_PC" >/dev/null 2>&1; then
-            e2e_focus "$main"
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "the message box did not close"
+    e2e_closed "$box"
+    e2e_focus "$main"
 }
 
 # Callsign, first name and reference are typed; mode, reports, site name and QSL are taken as
@@ -57,11 +51,11 @@ e2e_key Return
 answer_box
 type_qso f5xyz jean 89001 commit_question
 type_qso f6abc "" 2a001
+log=$E2E_DATA/F4ABC_PC.log
+e2e_until '[ "$(stat -c %s "$log")" = 218 ]' 'the log holds $(stat -c %s "$log") bytes, not 218'
 e2e_screenshot main_window_two_qsos
 
-log=$E2E_DATA/F4ABC_PC.log
 export LC_ALL=C
-[ "$(stat -c %s "$log")" = 218 ] || fail "the log holds $(stat -c %s "$log") bytes, not 218"
 [ "$(grep -c $'\r$' "$log")" = 2 ] || fail "the log lines do not end with CR LF"
 awk 'length($0) != 108 { exit 1 }' "$log" || fail "a log line is not 107 characters long"
 

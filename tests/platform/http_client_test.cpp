@@ -102,8 +102,8 @@ TEST_F(HttpClientTest, WholeBodyComesByteForByteWithItsStatus) {
     ASSERT_EQ(server_.requests.size(), 1);
     const QByteArray head = server_.requests.front();
     EXPECT_TRUE(head.startsWith("GET /Velmora/Liste_PC.csv HTTP/1.1\r\n"));
-    EXPECT_TRUE(head.contains("\r\nUser-Agent: VB OpenUrl\r\n")) << head.toStdString();
-    EXPECT_TRUE(head.contains("\r\nCache-Control: no-cache")) << head.toStdString();
+    EXPECT_EQ(LocalHttpServer::header(head, "User-Agent"), "VB OpenUrl") << head.toStdString();
+    EXPECT_EQ(LocalHttpServer::header(head, "Cache-Control"), "no-cache") << head.toStdString();
 }
 
 TEST_F(HttpClientTest, ErrorStatusIsAnAnswerWithItsBody) {

@@ -51,6 +51,16 @@ int LocalHttpServer::requestsFor(const QString& path) const {
                              [&](const QByteArray& head) { return head.startsWith(requestLine); }));
 }
 
+QByteArray LocalHttpServer::header(const QByteArray& head, const QByteArray& name) {
+    for (const QByteArray& line : head.split('\n')) {
+        const qsizetype colon = line.indexOf(':');
+        if (colon > 0 && line.left(colon).compare(name, Qt::CaseInsensitive) == 0) {
+            return line.mid(colon + 1).trimmed();
+        }
+    }
+    return {};
+}
+
 void LocalHttpServer::serve(QTcpSocket* socket) {
     QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
     auto received = std::make_shared<QByteArray>();

@@ -45,6 +45,10 @@ public:
     // How many requests asked for path.
     int requestsFor(const QString& path) const;
 
+    // The value of a header of a request head, empty when it has none. Names are compared
+    // whatever their case, as HTTP has them (Qt 6.8 sends them in lower case).
+    static QByteArray header(const QByteArray& head, const QByteArray& name);
+
 private:
     void serve(QTcpSocket* socket);
     void respond(QTcpSocket* socket, const QByteArray& head);

@@ -83,7 +83,7 @@ TEST_F(ListDownloadTest, CompleteListIsWrittenByteForByteAndItsRevisionRemembere
                                      "La liste des Patrimoines est à la derniere révision   (Rev "
                                      "002 01/06/24)")});
     ASSERT_EQ(server_.requests.size(), 2);
-    EXPECT_TRUE(server_.requests[0].contains("\r\nUser-Agent: VB OpenUrl\r\n"));
+    EXPECT_EQ(LocalHttpServer::header(server_.requests[0], "User-Agent"), "VB OpenUrl");
 }
 
 TEST_F(ListDownloadTest, EveryServerFaultKeepsTheOldList) {

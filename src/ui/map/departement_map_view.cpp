@@ -46,7 +46,10 @@ QString stateText(BoxState state) {
 
 QByteArray colouredMap(const DepartementMap& map) {
     QFile file(kMapResource);
-    file.open(QIODevice::ReadOnly);
+    // The map is built into the program; a file that does not open gives an empty picture.
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
     const QByteArray svg = file.readAll();
     const std::string coloured = colouredMapSvg(std::string_view(svg.constData(), svg.size()), map);
     return QByteArray(coloured.data(), qsizetype(coloured.size()));
