@@ -186,7 +186,8 @@ TEST_F(WebWindowsTest, APagesDialogsNeverHoldTheProgram) {
     auto* view = qobject_cast<QWidget*>(engineObject(cluster, "QWebEngineView"));
     ASSERT_NE(view, nullptr);
     QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {}, QPoint(20, 20));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return pageOf(cluster)->pageTitle() == "essai 10"; }));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return pageOf(cluster)->pageTitle() == "essai 10"; }, kPageWait));
 
     QComboBox* bands = bandsOf(cluster);
     bands->setFocus();
