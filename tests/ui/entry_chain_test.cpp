@@ -68,9 +68,14 @@ TEST_F(EntryChainTest, AutomaticDateQsoWalksEveryFieldInTurn) {
     EXPECT_EQ(f.Rem_A->text(), QStringLiteral("Église Saint-Jean"));
     EXPECT_EQ(f.Date_A->text(), QStringLiteral("07/12/26"));
     EXPECT_EQ(f.Heure_A->text(), QStringLiteral("09:05"));
-    EXPECT_FALSE(f.Date_A->isEnabled());
-    EXPECT_FALSE(f.Heure_A->isEnabled());
+    // Closed to typing, but reached by Tab and read by a screen reader, which is told them at
+    // once with the mode.
+    EXPECT_TRUE(f.Date_A->isReadOnly());
+    EXPECT_TRUE(f.Heure_A->isReadOnly());
     expectWaitingFor(f.Mode_A);
+    EXPECT_EQ(f.Mode_A->accessibleDescription(),
+              QStringLiteral("Dpt 2a, Date 07/12/26, Heure UTC 09:05, Nom du Patrimoine Église "
+                             "Saint-Jean"));
 
     EXPECT_EQ(f.Mode_A->currentText(), QStringLiteral("SSB"));
     pressEnter(f.Mode_A);
@@ -221,6 +226,32 @@ TEST_F(EntryChainTest, SiteAlreadyWorkedOnTheBandAbandonsTheQsoUnlessModifying) 
     EXPECT_TRUE(messages.messages.isEmpty());
     expectWaitingFor(f.Date_A);
     EXPECT_EQ(readDataFile("F4ABC_PC.log"), log);
+}
+
+TEST_F(EntryChainTest, FilledFieldsComeAfterTheModeByTabAndTakeNoKey) {
+    startWithLog("");
+    const MainWidgets& f = w();
+    typeUpToReference({.callsign = QStringLiteral("F5XYZ"), .reference = QStringLiteral("89001")});
+    ASSERT_TRUE(f.Mode_A->hasFocus());
+
+    for (QWidget* next : std::initializer_list<QWidget*>{f.Dpt_A, f.Date_A, f.Heure_A}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_TRUE(next->hasFocus()) << next->objectName().toStdString();
+    }
+    typeText(f.Heure_A, QStringLiteral("1"));
+    pressEnter(f.Heure_A);
+    EXPECT_EQ(f.Heure_A->text(), QStringLiteral("09:05"));
+    EXPECT_TRUE(f.Heure_A->hasFocus());
+    EXPECT_FALSE(f.RST_A->isEnabled());
+    for (QWidget* back : std::initializer_list<QWidget*>{f.Date_A, f.Dpt_A, f.Mode_A, f.Ref_A}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_TRUE(back->hasFocus()) << back->objectName().toStdString();
+    }
+
+    f.Efface_A->click();
+    EXPECT_FALSE(f.Date_A->isEnabled());
+    EXPECT_FALSE(f.Date_A->isReadOnly());
+    EXPECT_EQ(f.Mode_A->accessibleDescription(), QString());
 }
 
 TEST_F(EntryChainTest, KnownCallsignBringsBackItsFirstNameAndDepartement) {
