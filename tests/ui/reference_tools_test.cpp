@@ -177,6 +177,22 @@ TEST_F(ReferenceToolsTest, SearchListsTheQsosAndADoubleClickChoosesOneInTheMainL
     EXPECT_EQ(window_->state().selectedLogLine, makeListRow(2, kAjaccio));
 }
 
+TEST_F(ReferenceToolsTest, EnterOnASearchResultChoosesItInTheMainList) {
+    w().Rechercher->click();
+    QWidget* search = activeWindow("Recherche_Indicatif");
+    ASSERT_TRUE(search);
+    QWidget* indica = child(search, "Indica");
+    typeText(indica, "F5");
+    pressEnter(indica);
+    auto* results = search->findChild<QListView*>("QSO_Effectues");
+    results->setFocus();
+    results->setCurrentIndex(results->model()->index(0, 0));
+    QTest::keyClick(results, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([] { return openWindow("Recherche_Indicatif") == nullptr; }));
+    EXPECT_EQ(w().Liste_PC->currentIndex().row(), 0);
+    EXPECT_EQ(w().Ind_A->text(), QStringLiteral("F5XYZ"));
+}
+
 TEST_F(ReferenceToolsTest, SearchWithoutMatchEmptiesTheFields) {
     w().Rechercher->click();
     QWidget* search = activeWindow("Recherche_Indicatif");
