@@ -181,11 +181,9 @@ TEST_F(ReferenceToolsTest, EnterOnASearchResultChoosesItInTheMainList) {
     w().Rechercher->click();
     QWidget* search = activeWindow("Recherche_Indicatif");
     ASSERT_TRUE(search);
-    QWidget* indica = child(search, "Indica");
-    typeText(indica, "F5");
-    pressEnter(indica);
+    typeText(child(search, "Indica"), "F5");
+    pressEnter(child(search, "Indica"));
     auto* results = search->findChild<QListView*>("QSO_Effectues");
-    results->setFocus();
     results->setCurrentIndex(results->model()->index(0, 0));
     QTest::keyClick(results, Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([] { return openWindow("Recherche_Indicatif") == nullptr; }));

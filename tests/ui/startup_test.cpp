@@ -181,41 +181,32 @@ TEST_F(LaterStartTest, TitleHeaderBannerAndSavedSettings) {
     EXPECT_EQ(w().Timer1->interval(), 1000);
 }
 
-// A menu caption as shown, without the mark of its Alt letter.
-QString shownCaption(const QAction* item) {
-    return QString(item->text()).remove(u'&');
-}
-
-// The menu bar as a tree "name|caption", items indented under their menu, in order.
+// The menu bar as a tree "name|caption" (without the mark of the Alt letter), items indented
+// under their menu, in order.
 QStringList menuTree(QMainWindow& window) {
     QStringList tree;
     for (const QAction* item : window.menuBar()->actions()) {
-        tree << item->objectName() + "|" + shownCaption(item);
+        tree << item->objectName() + "|" + QString(item->text()).remove(u'&');
         if (item->menu() != nullptr) {
             EXPECT_EQ(item->menu()->objectName(), item->objectName());
             for (const QAction* entry : item->menu()->actions()) {
-                tree << "  " + entry->objectName() + "|" + shownCaption(entry);
+                tree << "  " + entry->objectName() + "|" + QString(entry->text()).remove(u'&');
             }
         }
     }
     return tree;
 }
 
-QChar altLetter(const QAction* item) {
-    const qsizetype mark = item->text().indexOf(u'&');
-    return mark >= 0 ? item->text().at(mark + 1).toLower() : QChar();
-}
-
-// "caption: letter" of each of the items given whose Alt letter is missing or taken by another.
+// The Alt letters of the items given that are missing or shared.
 QStringList clashingAltLetters(const QList<QAction*>& items) {
-    QMap<QChar, int> taken;
+    QStringList letters;
     for (const QAction* item : items) {
-        taken[altLetter(item)] += 1;
+        letters << QKeySequence::mnemonic(item->text()).toString();
     }
     QStringList clashes;
-    for (const QAction* item : items) {
-        if (altLetter(item).isNull() || taken[altLetter(item)] > 1) {
-            clashes << shownCaption(item) + ": " + altLetter(item);
+    for (const QString& letter : letters) {
+        if (letter.isEmpty() || letters.count(letter) > 1) {
+            clashes << letter;
         }
     }
     return clashes;
