@@ -9,6 +9,7 @@
 
 #include "platform/chromium_flags.h"
 #include "platform/memory_tuning.h"
+#include "ui/kit/accessibility.h"
 
 // The resources are linked into the ui library, whose initialiser a static link would leave out.
 static void loadResources() {
@@ -52,6 +53,7 @@ void setUp(QApplication& application) {
     QGuiApplication::setDesktopFileName(QStringLiteral("orv_pc"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/orv_pc.svg")));
     installQtFrenchTexts(application);
+    installAccessibility(application);
 }
 
 }  // namespace

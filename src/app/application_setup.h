@@ -14,8 +14,8 @@ enum class Display {
 // the memory settings of the log rewrites and the embedded browser's flags (it starts only when
 // they are set first). Once it exists: one style everywhere, so that the entry fields show their
 // state colours on every desktop; Qt's own buttons in French ("Oui", "Non"); the menu entry's name
-// and icon on every window; and no quitting when a last window closes, since only "Quitter
-// ORV_PC" and the main window end the program.
+// and icon on every window; no quitting when a last window closes, since only "Quitter ORV_PC"
+// and the main window end the program; and what a screen reader needs from every window.
 std::unique_ptr<QApplication> makeApplication(int& argc, char** argv, Display display);
 
 }  // namespace orv

@@ -68,9 +68,14 @@ TEST_F(EntryChainTest, AutomaticDateQsoWalksEveryFieldInTurn) {
     EXPECT_EQ(f.Rem_A->text(), QStringLiteral("Église Saint-Jean"));
     EXPECT_EQ(f.Date_A->text(), QStringLiteral("07/12/26"));
     EXPECT_EQ(f.Heure_A->text(), QStringLiteral("09:05"));
-    EXPECT_FALSE(f.Date_A->isEnabled());
-    EXPECT_FALSE(f.Heure_A->isEnabled());
+    // Closed to typing, but reached by Tab and read by a screen reader, which is told them at
+    // once with the mode.
+    EXPECT_TRUE(f.Date_A->isReadOnly());
+    EXPECT_TRUE(f.Heure_A->isReadOnly());
     expectWaitingFor(f.Mode_A);
+    EXPECT_EQ(f.Mode_A->accessibleDescription(),
+              QStringLiteral("Dpt 2a, Date 07/12/26, Heure UTC 09:05, Nom du Patrimoine Église "
+                             "Saint-Jean"));
 
     EXPECT_EQ(f.Mode_A->currentText(), QStringLiteral("SSB"));
     pressEnter(f.Mode_A);
@@ -221,6 +226,27 @@ TEST_F(EntryChainTest, SiteAlreadyWorkedOnTheBandAbandonsTheQsoUnlessModifying) 
     EXPECT_TRUE(messages.messages.isEmpty());
     expectWaitingFor(f.Date_A);
     EXPECT_EQ(readDataFile("F4ABC_PC.log"), log);
+}
+
+// A field the program filled is reached by Tab after the mode, takes no key and looks disabled.
+TEST_F(EntryChainTest, FilledFieldIsReachedButClosedToTyping) {
+    startWithLog("");
+    const MainWidgets& f = w();
+    typeUpToReference({.callsign = QStringLiteral("F5XYZ"), .reference = QStringLiteral("89001")});
+    const QImage filled = f.Dpt_A->grab().toImage();
+    QTest::keyClick(f.Mode_A, Qt::Key_Tab);
+    ASSERT_TRUE(f.Dpt_A->hasFocus());
+    typeText(f.Dpt_A, QStringLiteral("1"));
+    pressEnter(f.Dpt_A);
+    EXPECT_EQ(f.Dpt_A->text(), QStringLiteral("89"));
+    EXPECT_TRUE(f.Dpt_A->hasFocus());
+
+    f.Efface_A->click();
+    EXPECT_FALSE(f.Dpt_A->isEnabled());
+    EXPECT_FALSE(f.Dpt_A->isReadOnly());
+    EXPECT_EQ(f.Mode_A->accessibleDescription(), QString());
+    f.Dpt_A->setText(QStringLiteral("89"));
+    EXPECT_EQ(f.Dpt_A->grab().toImage(), filled);
 }
 
 TEST_F(EntryChainTest, KnownCallsignBringsBackItsFirstNameAndDepartement) {

@@ -64,6 +64,7 @@ TEST_F(ListActionsTest, ReceivedQslTickedInAModificationIsWrittenInPlace) {
     clickRow(0);
     doubleClickRow(0);
     EXPECT_EQ(f.Mode_Aff->text(), QStringLiteral("Modification QSO"));
+    EXPECT_EQ(f.Ind_A->accessibleDescription(), QStringLiteral("Modification QSO"));
     for (const QWidget* field : std::initializer_list<const QWidget*>{
              f.Ind_A, f.Dpt_A, f.Prenom_A, f.Ref_A, f.Date_A, f.Heure_A, f.Mode_A, f.Bande_A,
              f.RST_A, f.RSTE_A, f.Rem_A, f.QSL_A, f.Valide_A}) {

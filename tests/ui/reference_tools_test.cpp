@@ -177,6 +177,20 @@ TEST_F(ReferenceToolsTest, SearchListsTheQsosAndADoubleClickChoosesOneInTheMainL
     EXPECT_EQ(window_->state().selectedLogLine, makeListRow(2, kAjaccio));
 }
 
+TEST_F(ReferenceToolsTest, EnterOnASearchResultChoosesItInTheMainList) {
+    w().Rechercher->click();
+    QWidget* search = activeWindow("Recherche_Indicatif");
+    ASSERT_TRUE(search);
+    typeText(child(search, "Indica"), "F5");
+    pressEnter(child(search, "Indica"));
+    auto* results = search->findChild<QListView*>("QSO_Effectues");
+    results->setCurrentIndex(results->model()->index(0, 0));
+    QTest::keyClick(results, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([] { return openWindow("Recherche_Indicatif") == nullptr; }));
+    EXPECT_EQ(w().Liste_PC->currentIndex().row(), 0);
+    EXPECT_EQ(w().Ind_A->text(), QStringLiteral("F5XYZ"));
+}
+
 TEST_F(ReferenceToolsTest, SearchWithoutMatchEmptiesTheFields) {
     w().Rechercher->click();
     QWidget* search = activeWindow("Recherche_Indicatif");

@@ -215,8 +215,8 @@ TEST_F(ReportWindowsTest, ConfirmedListCountsAndSavesUnderItsOwnName) {
     EXPECT_EQ(list->windowTitle(), QStringLiteral("Liste des Patrimoines contactés et confirmes"));
     EXPECT_EQ(text(list, "Compt_C"), QStringLiteral("9"));
     EXPECT_EQ(text(list, "Compt_V"), QStringLiteral("3"));
-    EXPECT_EQ(control<QLabel>(list, "Compt_V")->accessibleName(),
-              QStringLiteral("Patrimoines confirmés"));
+    EXPECT_EQ(spokenName(control<QLabel>(list, "Compt_V")),
+              QStringLiteral("3 Patrimoines confirmés"));
     EXPECT_EQ(control<QListView>(list, "Liste_PC_Contacte")->model()->rowCount(), 9);
     click(list, "Enregistrer");
     EXPECT_EQ(
@@ -265,6 +265,8 @@ TEST_F(ReportWindowsTest, MapColoursTheBoxesAndCountsBesideIt) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Carte des départements contactés"));
     EXPECT_EQ(text(window, "NB_Dep"), QStringLiteral("3"));
+    EXPECT_EQ(spokenName(control<QLabel>(window, "NB_Dep")),
+              QStringLiteral("3 départements contactés"));
     EXPECT_EQ(text(window, "Nb_Conf"), QStringLiteral("2 Dpt confirmés"));
     EXPECT_EQ(text(window, "Nb_Nconf"), QStringLiteral("1 Dpt non confirmés"));
     EXPECT_EQ(text(window, "Nb_Ncont"), QStringLiteral("93 Dpt non contactés"));

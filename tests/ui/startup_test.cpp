@@ -167,7 +167,10 @@ TEST_F(LaterStartTest, TitleHeaderBannerAndSavedSettings) {
     EXPECT_EQ(w().Label_Liste_PC->text(), fromCp1252(listRowHeader()));
     EXPECT_EQ(w().Label_Liste_PC->font(), w().Liste_PC->font());
     EXPECT_EQ(w().I_Station->text(), QStringLiteral("F4ABC/P"));
+    EXPECT_EQ(window_->accessibleDescription(),
+              QStringLiteral("INDICATIF DE LA STATION : F4ABC/P"));
     EXPECT_EQ(w().Mode_Aff->text(), QStringLiteral("Saisie QSO"));
+    EXPECT_EQ(spokenName(w().Mode_Aff), QStringLiteral("Mode de saisie Saisie QSO"));
     EXPECT_EQ(storedSetting(settings::kGlobalSection, settings::kFolderKey),
               QString::fromStdString(dataFolder().string()));
     EXPECT_EQ(setting("F4ABC_P", settings::kRevisionKey), QStringLiteral(" 1.0.3"));
@@ -178,19 +181,35 @@ TEST_F(LaterStartTest, TitleHeaderBannerAndSavedSettings) {
     EXPECT_EQ(w().Timer1->interval(), 1000);
 }
 
-// The menu bar as a tree "name|caption", items indented under their menu, in order.
+// The menu bar as a tree "name|caption" (without the mark of the Alt letter), items indented
+// under their menu, in order.
 QStringList menuTree(QMainWindow& window) {
     QStringList tree;
     for (const QAction* item : window.menuBar()->actions()) {
-        tree << item->objectName() + "|" + item->text();
+        tree << item->objectName() + "|" + QString(item->text()).remove(u'&');
         if (item->menu() != nullptr) {
             EXPECT_EQ(item->menu()->objectName(), item->objectName());
             for (const QAction* entry : item->menu()->actions()) {
-                tree << "  " + entry->objectName() + "|" + entry->text();
+                tree << "  " + entry->objectName() + "|" + QString(entry->text()).remove(u'&');
             }
         }
     }
     return tree;
+}
+
+// The Alt letters of the items given that are missing or shared.
+QStringList clashingAltLetters(const QList<QAction*>& items) {
+    QStringList letters;
+    for (const QAction* item : items) {
+        letters << QKeySequence::mnemonic(item->text()).toString();
+    }
+    QStringList clashes;
+    for (const QString& letter : letters) {
+        if (letter.isEmpty() || letters.count(letter) > 1) {
+            clashes << letter;
+        }
+    }
+    return clashes;
 }
 
 TEST_F(LaterStartTest, MenuBarCaptionsNamesAndOrder) {
@@ -222,6 +241,13 @@ TEST_F(LaterStartTest, MenuBarCaptionsNamesAndOrder) {
         "  Mnu_Historique|Historique",
     };
     EXPECT_EQ(menuTree(*window_), expected);
+    // Alt and a letter opens a menu or runs a command of the bar, then a letter chooses an item.
+    EXPECT_EQ(clashingAltLetters(window_->menuBar()->actions()), QStringList{});
+    for (const QAction* title : window_->menuBar()->actions()) {
+        if (title->menu() != nullptr) {
+            EXPECT_EQ(clashingAltLetters(title->menu()->actions()), QStringList{});
+        }
+    }
     EXPECT_TRUE(w().menus.Mnu_Date_Auto->isChecked());
     EXPECT_FALSE(w().menus.Mnu_Date_Man->isChecked());
 }

@@ -131,8 +131,7 @@ TEST_F(NumberedReportWindowTest, ShowsItsRowsUnderTheHeaderAndOpensItsButtonsOnc
     EXPECT_EQ(report_->windowTitle(), QStringLiteral("Liste d'essai"));
     EXPECT_EQ(control<QLabel>("Label4")->text(), QStringLiteral("Diplome PC_100"));
     EXPECT_EQ(control<QLabel>("Compt_C")->text(), QStringLiteral("2"));
-    EXPECT_EQ(control<QLabel>("Compt_C")->accessibleName(),
-              QStringLiteral("Patrimoines contactés"));
+    EXPECT_EQ(spokenName(control<QLabel>("Compt_C")), QStringLiteral("2 Patrimoines contactés"));
     EXPECT_EQ(control<QLabel>("Label2")->text(), QStringLiteral("    Ref     Dpt"));
     const QListView* list = control<QListView>("Liste_PC_Contacte");
     ASSERT_EQ(list->model()->rowCount(), 2);

@@ -1,5 +1,6 @@
 #include "window_test.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -59,6 +60,10 @@ QString fieldText(const QWidget* field) {
         return list->currentText();
     }
     return {};
+}
+
+QString spokenName(QWidget* control) {
+    return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
 }
 
 }  // namespace orv::test

@@ -39,4 +39,7 @@ protected:
 // The text a field shows: a text box's text, a drop-down list's edit text.
 QString fieldText(const QWidget* field);
 
+// What a screen reader announces a control by.
+QString spokenName(QWidget* control);
+
 }  // namespace orv::test

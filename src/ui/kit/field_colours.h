@@ -4,6 +4,7 @@
 
 #include <QColor>
 
+class QLineEdit;
 class QWidget;
 
 namespace orv {
@@ -20,5 +21,13 @@ QColor fieldColour(const QWidget* field);
 void restField(QWidget* field);
 // The field waiting for input: enabled and light green (the caller gives it the focus).
 void readyField(QWidget* field);
+// A field the operator may type into again, its colour left as it is.
+void openField(QWidget* field);
+
+// A disabled field the program has just filled (the departement taken from the reference, the
+// date and time taken from the clock) stays closed to typing but is reached with Tab and read by
+// a screen reader: read-only, and drawn exactly as a disabled field, so that nothing changes on the
+// screen. The three above undo it. An enabled field is left as it is.
+void revealFilledField(QLineEdit* field);
 
 }  // namespace orv

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <functional>
+#include <type_traits>
 
 namespace orv {
 
@@ -32,6 +33,14 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
+        // A field the program filled and keeps closed to typing is only read: its keys check and
+        // move nothing.
+        if constexpr (std::is_base_of_v<QLineEdit, Base>) {
+            if (this->isReadOnly()) {
+                Base::keyPressEvent(event);
+                return;
+            }
+        }
         const KeyAction action = beforeKey ? beforeKey(*event) : KeyAction::pass();
         if (action.kind == KeyAction::Swallow) {
             event->accept();

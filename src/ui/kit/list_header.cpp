@@ -9,6 +9,7 @@ namespace orv {
 
 void showListHeader(QLabel* header, QAbstractItemView* list, const QString& text) {
     header->setText(text);
+    describeColumns(list, text);
     header->setFont(list->font());
     // A row's text starts inside the list's frame, after the margin the style gives item text.
     const int textMargin =
@@ -21,6 +22,10 @@ void showListHeader(QLabel* header, QAbstractItemView* list, const QString& text
     const int needed = rowTextStart + header->fontMetrics().horizontalAdvance(text) + textMargin +
                        scrollBar + list->frameWidth();
     list->setMinimumWidth(std::max(list->minimumWidth(), needed));
+}
+
+void describeColumns(QAbstractItemView* list, const QString& header) {
+    list->setAccessibleDescription(header.simplified());
 }
 
 }  // namespace orv

@@ -4,10 +4,12 @@
 #include "model/contact_memory.h"
 #include "model/cp1252.h"
 #include "model/reference_list.h"
+#include "model/spoken_text.h"
 #include "ui/context/station_settings.h"
 #include "ui/kit/field_colours.h"
 #include "ui/kit/text_codec.h"
 #include "ui/main/entry_field_table.h"
+#include "ui/main/main_texts.h"
 
 namespace orv {
 
@@ -159,8 +161,8 @@ void EntryChain::Cherche_Prenom() {
     if (!match) {
         return;
     }
-    w_.Dpt_A->setEnabled(true);
-    w_.Prenom_A->setEnabled(true);
+    openField(w_.Dpt_A);
+    openField(w_.Prenom_A);
     w_.Prenom_A->setText(fromCp1252(match->firstName));
     if (match->departement == "  ") {
         w_.Dpt_A->clear();
@@ -179,6 +181,7 @@ void EntryChain::onReferenceEnter() {
     w_.Rem_A->setText(
         fromCp1252(Cherche_Nom_Patrimoine(context_.log.files().referenceList(), reference)));
     w_.Dpt_A->setText(fromCp1252(std::string_view(reference).substr(0, 2)));
+    revealFilledField(w_.Dpt_A);
     moveToDateOrMode();
     w_.Rem_A->end(false);
 }
@@ -204,11 +207,33 @@ void EntryChain::moveToDateOrMode() {
         readyField(w_.Mode_A);
         w_.Date_A->setText(w_.Label33->text());
         w_.Heure_A->setText(w_.Label37->text().left(5));
+        revealFilledField(w_.Date_A);
+        revealFilledField(w_.Heure_A);
+        tellFilledFields(w_.Mode_A);
         w_.Mode_A->setFocus();
         return;
     }
     readyField(w_.Date_A);
+    tellFilledFields(w_.Date_A);
     w_.Date_A->setFocus();
+}
+
+// An operator who hears the program is told what it filled in, as the field the entry moves to
+// is announced, so that a wrong date or site can be put right before the QSO is committed.
+void EntryChain::tellFilledFields(QWidget* next) {
+    const std::pair<QString, QLineEdit*> filled[] = {
+        {main_text::kDepartementLabel, w_.Dpt_A},
+        {main_text::kDateLabel, w_.Date_A},
+        {main_text::kTimeLabel, w_.Heure_A},
+        {main_text::kSiteNameTold, w_.Rem_A},
+    };
+    std::vector<ToldField> told;
+    for (const auto& [caption, field] : filled) {
+        if (field != next) {
+            told.push_back({caption.toStdString(), field->text().toStdString()});
+        }
+    }
+    next->setAccessibleDescription(QString::fromStdString(spokenFilledFields(told)));
 }
 
 void EntryChain::onDepartementEnter() {

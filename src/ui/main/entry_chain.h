@@ -38,6 +38,7 @@ private:
     void onDepartementEnter();
     bool refusedAsAlreadyContacted(const std::string& reference);
     void moveToDateOrMode();
+    void tellFilledFields(QWidget* next);
     void Cherche_Prenom();
 
     MainWidgets& w_;

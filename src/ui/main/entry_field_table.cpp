@@ -6,6 +6,7 @@
 #include "ui/context/station_settings.h"
 #include "ui/kit/field_colours.h"
 #include "ui/kit/text_codec.h"
+#include "ui/main/main_texts.h"
 
 namespace orv {
 namespace {
@@ -174,6 +175,8 @@ void resetEntryFields(MainWidgets& w, EntryReset reset, const StationSettings& s
         if (committed || !row.cancelKeepsLook) {
             showLook(row.widget, row.look);
         }
+        // What the last QSO's entry told a screen reader (the fields filled in) is forgotten.
+        row.widget->setAccessibleDescription({});
     }
     w.Ind_A->setFocus();
 }
@@ -194,9 +197,14 @@ void showRecord(MainWidgets& w, const LogRecord& record) {
 
 void enableEntryFields(MainWidgets& w) {
     for (const EntryFieldRow& row : entryFieldRows(w)) {
-        row.widget->setEnabled(true);
+        openField(row.widget);
     }
     w.Valide_A->setEnabled(true);
+}
+
+void showEntryMode(MainWidgets& w, const QString& mode) {
+    w.Mode_Aff->setText(mode);
+    w.Ind_A->setAccessibleDescription(mode == main_text::kNewQso ? QString() : mode);
 }
 
 QWidget* fieldWidget(const MainWidgets& w, EntryField field) {

@@ -39,4 +39,8 @@ void enableEntryFields(MainWidgets& w);
 
 QWidget* fieldWidget(const MainWidgets& w, EntryField field);
 
+// Shows the entry mode ("Saisie QSO", "Modification QSO", "Insertion QSO"). A screen reader is
+// told a modification or an insertion where it starts, on the callsign field.
+void showEntryMode(MainWidgets& w, const QString& mode);
+
 }  // namespace orv

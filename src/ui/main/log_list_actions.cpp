@@ -113,7 +113,7 @@ void LogListActions::onListDoubleClicked() {
     }
     state_.entryMode = EntryMode::Modification;
     enableEntryFields(w_);
-    w_.Mode_Aff->setText(main_text::kModifyQso);
+    showEntryMode(w_, main_text::kModifyQso);
     showRecord(w_, readLogLine(state_.selectedFileLine).record);
     setFieldColour(w_.Ind_A, kLightGreen);
     w_.Ind_A->setFocus();
@@ -143,7 +143,7 @@ void LogListActions::onInsert() {
     if (!state_.modifying()) {
         state_.entryMode = EntryMode::Insertion;
     }
-    w_.Mode_Aff->setText(main_text::kInsertQso);
+    showEntryMode(w_, main_text::kInsertQso);
     w_.Ind_A->setFocus();
 }
 
@@ -208,7 +208,7 @@ void LogListActions::returnToNewQso() {
         forgetSelection();
     }
     state_.entryMode = EntryMode::NewQso;
-    w_.Mode_Aff->setText(main_text::kNewQso);
+    showEntryMode(w_, main_text::kNewQso);
     w_.Valide_A->setEnabled(false);
     resetEntryFields(w_, EntryReset::Committed,
                      StationSettings(context_.services.settings, state_.stationCallsign),

@@ -25,6 +25,10 @@ inline const QStringList kModes = {"SSB", "CW", "FM"};
 
 inline const QString kListHelp = QStringLiteral(
     "Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'editer");
+// What a screen reader is told of the log list and its frame, in place of the mouse's help.
+inline const QString kLogName = QStringLiteral("Log de la station");
+inline const QString kListKeys =
+    QStringLiteral("QSO du log, les flèches affichent un QSO, Entrée l'ouvre pour le modifier");
 
 inline const QString kStationBannerLabel = QStringLiteral("INDICATIF DE LA STATION  : ");
 inline const QString kEntryFrame = QStringLiteral("Saisie ou modification d'un QSO");
@@ -45,6 +49,8 @@ inline const QString kReportReceivedLabel = QStringLiteral("RST R");
 inline const QString kReportSentLabel = QStringLiteral("RST E");
 inline const QString kSiteNameLabel = QStringLiteral("Nom du Patrimoine (optionnel)");
 inline const QString kQslLabel = QStringLiteral("QSL");
+// The site's name as a screen reader tells it among the fields the program filled in.
+inline const QString kSiteNameTold = QStringLiteral("Nom du Patrimoine");
 
 inline const QString kCommitButton = QStringLiteral("Valider le QSO");
 inline const QString kClearButton = QStringLiteral("Annuler saisie en cours");

@@ -12,6 +12,7 @@
 #include "ui/kit/field_colours.h"
 #include "ui/kit/list_header.h"
 #include "ui/kit/text_codec.h"
+#include "ui/kit/value_label.h"
 #include "ui/kit/widget_kit.h"
 #include "ui/main/entry_field_table.h"
 #include "ui/main/main_texts.h"
@@ -44,7 +45,7 @@ QWidget* bannerFrame(MainWidgets& w) {
     frame->setPalette(palette);
     auto* label = named<QLabel>("Label2", main_text::kStationBannerLabel);
     setTextColour(label, Qt::white);
-    w.I_Station = named<QLabel>("I_Station");
+    w.I_Station = valueLabel("I_Station", main_text::kStationBannerLabel, CaptionSide::Before);
     setTextColour(w.I_Station, kRed);
     QFont big = w.I_Station->font();
     big.setBold(true);
@@ -135,13 +136,20 @@ QWidget* entryFrame(MainWidgets& w) {
     addField(grid, 2, 3, main_text::kSiteNameLabel, w.Rem_A, 3);
     addField(grid, 2, 6, main_text::kQslLabel, w.QSL_A);
 
-    w.Mode_Aff = named<QLabel>("Mode_Aff", main_text::kNewQso);
+    w.Mode_Aff = valueLabel("Mode_Aff", main_text::kEntryModeLabel, CaptionSide::Before);
+    w.Mode_Aff->setText(main_text::kNewQso);
     setTextColour(w.Mode_Aff, kRed);
     setBold(w.Mode_Aff);
     grid->addWidget(named<QLabel>("Label10", main_text::kEntryModeLabel), 0, 7);
     grid->addWidget(w.Mode_Aff, 1, 7);
     grid->setColumnStretch(2, 2);
     grid->setColumnStretch(3, 1);
+    // The fields the program fills in come after Mode in the Tab order: Tab and Shift+Tab go
+    // between the reference and the mode as when those fields were closed, and from the reports
+    // back to the mode through the departement, the date and the time.
+    QWidget::setTabOrder(w.Mode_A, w.Dpt_A);
+    QWidget::setTabOrder(w.Dpt_A, w.Date_A);
+    QWidget::setTabOrder(w.Date_A, w.Heure_A);
     return frame;
 }
 
@@ -176,8 +184,9 @@ QWidget* listFrame(MainWidgets& w) {
     showListHeader(w.Label_Liste_PC, w.Liste_PC, header);
     w.Liste_PC->setSelectionMode(QAbstractItemView::SingleSelection);
     w.Liste_PC->setToolTip(main_text::kListHelp);
-    w.Liste_PC->setAccessibleName(main_text::kListHelp);
-    w.Liste_PC->setAccessibleDescription(header.simplified());
+    // The frame's caption and the tool tip tell the mouse; a screen reader is told the keys.
+    frame->setAccessibleName(main_text::kLogName);
+    w.Liste_PC->setAccessibleName(main_text::kListKeys);
     setFieldColour(w.Liste_PC, kLightYellow);
     layout->addWidget(w.Label_Liste_PC);
     layout->addWidget(w.Liste_PC, 1);
@@ -203,36 +212,38 @@ QMenu* barMenu(QMenuBar* bar, const char* name, const char* caption) {
     return menu;
 }
 
+// Alt and a title's underlined letter opens its menu, or runs the command of the bar; no two
+// titles share their letter, nor two items of a menu.
 MainMenus buildMenus(QMenuBar* bar) {
     MainMenus m;
-    m.Mnu_Fichier = barMenu(bar, "Mnu_Fichier", "Fichier");
-    m.Mnu_ADIF = menuAction(m.Mnu_Fichier, "Mnu_ADIF", "Exporter le log au format ADIF");
-    m.Mnu_Quitter = menuAction(m.Mnu_Fichier, "Mnu_Quitter", "Quitter ORV_PC");
-    m.Mnu_Date = barMenu(bar, "Mnu_Date", "Date");
-    m.Mnu_Date_Auto = menuAction(m.Mnu_Date, "Mnu_Date_Auto", "Automatique");
-    m.Mnu_Date_Man = menuAction(m.Mnu_Date, "Mnu_Date_Man", "Manuelle");
+    m.Mnu_Fichier = barMenu(bar, "Mnu_Fichier", "&Fichier");
+    m.Mnu_ADIF = menuAction(m.Mnu_Fichier, "Mnu_ADIF", "&Exporter le log au format ADIF");
+    m.Mnu_Quitter = menuAction(m.Mnu_Fichier, "Mnu_Quitter", "&Quitter ORV_PC");
+    m.Mnu_Date = barMenu(bar, "Mnu_Date", "&Date");
+    m.Mnu_Date_Auto = menuAction(m.Mnu_Date, "Mnu_Date_Auto", "&Automatique");
+    m.Mnu_Date_Man = menuAction(m.Mnu_Date, "Mnu_Date_Man", "&Manuelle");
     m.Mnu_Date_Auto->setCheckable(true);
     m.Mnu_Date_Man->setCheckable(true);
     m.Mnu_Date_Auto->setChecked(true);
-    m.Mnu_New_Indicatif = barAction(bar, "Mnu_New_Indicatif", "Station");
-    m.Mnu_Liste = barMenu(bar, "Mnu_Liste", "Liste");
-    m.Mnu_L_Contacte = menuAction(m.Mnu_Liste, "Mnu_L_Contacte", "des Patrimoines contactés");
-    m.Mnu_Carte = barMenu(bar, "Mnu_Carte", "Carte");
+    m.Mnu_New_Indicatif = barAction(bar, "Mnu_New_Indicatif", "S&tation");
+    m.Mnu_Liste = barMenu(bar, "Mnu_Liste", "&Liste");
+    m.Mnu_L_Contacte = menuAction(m.Mnu_Liste, "Mnu_L_Contacte", "des Patrimoines &contactés");
+    m.Mnu_Carte = barMenu(bar, "Mnu_Carte", "&Carte");
     m.Mnu_Carte_Acti_PC =
-        menuAction(m.Mnu_Carte, "Mnu_Carte_Acti_PC", "des départements contactés");
-    m.Mnu_Outils = barMenu(bar, "Mnu_Outils", "Outils");
-    m.Mnu_Maj_PC = menuAction(m.Mnu_Outils, "Mnu_Maj_PC", "Mise a jour des références PC");
+        menuAction(m.Mnu_Carte, "Mnu_Carte_Acti_PC", "des &départements contactés");
+    m.Mnu_Outils = barMenu(bar, "Mnu_Outils", "&Outils");
+    m.Mnu_Maj_PC = menuAction(m.Mnu_Outils, "Mnu_Maj_PC", "Mise a jour des &références PC");
     m.Mnu_Maj_Nom_PC =
-        menuAction(m.Mnu_Outils, "Mnu_Maj_Nom_PC", "Mise a jour du nom des Patrimoines du log PC");
-    m.Mnu_Adresses = menuAction(m.Mnu_Outils, "Mnu_Adresses", "Adresses web");
-    m.Mnu_Score = barAction(bar, "Mnu_Score", "Scores");
-    m.Mnu_Diplomes = barAction(bar, "Mnu_Diplomes", "Diplomes");
-    m.Mnu_Non_Recue = barAction(bar, "Mnu_Non_Recue", "QSL's non reçues");
-    m.Mnu_Cluster = barAction(bar, "Mnu_Cluster", "Afficher Cluster");
-    m.Mnu_Reglement = barAction(bar, "Mnu_Reglement", "Reglement");
-    m.Mnu_Aide = barMenu(bar, "Mnu_Aide", "Aide");
-    m.Mnu_Apropos = menuAction(m.Mnu_Aide, "Mnu_Apropos", "A Propos");
-    m.Mnu_Historique = menuAction(m.Mnu_Aide, "Mnu_Historique", "Historique");
+        menuAction(m.Mnu_Outils, "Mnu_Maj_Nom_PC", "Mise a jour du &nom des Patrimoines du log PC");
+    m.Mnu_Adresses = menuAction(m.Mnu_Outils, "Mnu_Adresses", "&Adresses web");
+    m.Mnu_Score = barAction(bar, "Mnu_Score", "&Scores");
+    m.Mnu_Diplomes = barAction(bar, "Mnu_Diplomes", "Di&plomes");
+    m.Mnu_Non_Recue = barAction(bar, "Mnu_Non_Recue", "&QSL's non reçues");
+    m.Mnu_Cluster = barAction(bar, "Mnu_Cluster", "Afficher Cl&uster");
+    m.Mnu_Reglement = barAction(bar, "Mnu_Reglement", "&Reglement");
+    m.Mnu_Aide = barMenu(bar, "Mnu_Aide", "&Aide");
+    m.Mnu_Apropos = menuAction(m.Mnu_Aide, "Mnu_Apropos", "A &Propos");
+    m.Mnu_Historique = menuAction(m.Mnu_Aide, "Mnu_Historique", "&Historique");
     return m;
 }
 

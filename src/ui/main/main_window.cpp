@@ -1,5 +1,6 @@
 #include "ui/main/main_window.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 
 #include "entry/entry_messages.h"
@@ -63,7 +64,7 @@ void MainWindow::startUp() {
     show();
     w_.Ind_A->setEnabled(true);
     w_.Ind_A->setFocus();
-    w_.Mode_Aff->setText(main_text::kNewQso);
+    showEntryMode(w_, main_text::kNewQso);
     setWindowTitle(main_text::kTitlePrefix + main_text::kRevision);
     if (state_.hasStation() && !log_.Charge_Log()) {
         return;
@@ -98,6 +99,10 @@ bool MainWindow::automaticDate() const {
 
 void MainWindow::showStationBanner(const QString& text) {
     w_.I_Station->setText(text);
+    // What the banner says, told by a screen reader after the title each time the window comes
+    // to the front: the operator hears which station's log is open.
+    setAccessibleDescription(
+        QAccessible::queryAccessibleInterface(w_.I_Station)->text(QAccessible::Name));
 }
 
 void MainWindow::restoreBandAndMode() {
@@ -143,7 +148,7 @@ void MainWindow::Init_Saisie() {
     state_.entryMode = EntryMode::NewQso;
     w_.Annule_Saisie->setEnabled(false);
     w_.Valide_A->setEnabled(false);
-    w_.Mode_Aff->setText(main_text::kNewQso);
+    showEntryMode(w_, main_text::kNewQso);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

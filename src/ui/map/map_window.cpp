@@ -7,6 +7,7 @@
 
 #include "reports/departement_map.h"
 #include "ui/kit/field_colours.h"
+#include "ui/kit/value_label.h"
 #include "ui/kit/widget_kit.h"
 #include "ui/map/departement_map_view.h"
 #include "ui/map/map_credit.h"
@@ -37,8 +38,8 @@ MapWindow::MapWindow(WindowContext& context) : QDialog(context.mainWindow) {
     const DepartementMap map = Colore_Carte(loggedQsos(context.log));
     map_ = new DepartementMapView(map);
 
-    QLabel* contacted = namedLabel("NB_Dep", QString::number(map.contacted));
-    contacted->setAccessibleName(kContacted);
+    QLabel* contacted = valueLabel("NB_Dep", kContacted, CaptionSide::After);
+    contacted->setText(QString::number(map.contacted));
     setBold(contacted);
     QLabel* contactedCaption = namedLabel("Label5", kContacted);
     setBold(contactedCaption);

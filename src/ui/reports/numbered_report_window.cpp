@@ -13,6 +13,7 @@
 #include "ui/kit/list_header.h"
 #include "ui/kit/text_codec.h"
 #include "ui/kit/text_rows_model.h"
+#include "ui/kit/value_label.h"
 #include "ui/kit/widget_kit.h"
 
 namespace orv {
@@ -84,8 +85,7 @@ QLabel* NumberedReportWindow::addTitle(const char* name, const QString& text) {
 
 QLabel* NumberedReportWindow::addCountLine(const char* countName, const char* captionName,
                                            const QString& caption) {
-    QLabel* count = namedLabel(countName, QString());
-    count->setAccessibleName(caption);
+    QLabel* count = valueLabel(countName, caption, CaptionSide::After);
     setBold(count);
     auto* line = new QHBoxLayout;
     line->addWidget(count);
@@ -98,7 +98,6 @@ QLabel* NumberedReportWindow::addCountLine(const char* countName, const char* ca
 void NumberedReportWindow::setColumns(const QFont& font, const QString& header) {
     Liste_PC_Contacte_->setFont(font);
     showListHeader(Label2_, Liste_PC_Contacte_, header);
-    Liste_PC_Contacte_->setAccessibleDescription(header.simplified());
 }
 
 void NumberedReportWindow::showRows(std::vector<std::string> rows) {

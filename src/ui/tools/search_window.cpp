@@ -13,6 +13,7 @@
 #include "entry/field_checks.h"
 #include "ui/kit/cp1252_validator.h"
 #include "ui/kit/field_colours.h"
+#include "ui/kit/list_header.h"
 #include "ui/kit/text_codec.h"
 #include "ui/kit/text_rows_model.h"
 #include "ui/kit/widget_kit.h"
@@ -26,6 +27,8 @@ const QString kCallsignOption = QStringLiteral("Indicatif");
 const QString kReferenceOption = QStringLiteral("N° PC");
 const QString kDepartementOption = QStringLiteral("Dpt");
 const QString kResultsHelp = QStringLiteral("Double clique sur le QSO pour retour au log");
+// What a screen reader is told of the results, in place of the mouse's help.
+const QString kResultsKeys = QStringLiteral("QSO trouvés, Entrée ramène au QSO dans le log");
 const QString kQuit = QStringLiteral("Quitter");
 
 }  // namespace
@@ -46,6 +49,7 @@ SearchWindow::SearchWindow(WindowContext& context, std::function<void(int row)> 
     QLabel* header = namedLabel("Label13", fromUtf8(kSearchHeader));
     header->setFont(listFont);
     buildResults(listFont);
+    describeColumns(QSO_Effectues_, header->text());
 
     QPushButton* quit = namedButton("Command1", kQuit);
     connect(quit, &QPushButton::clicked, this, &QDialog::close);
@@ -80,13 +84,16 @@ QGroupBox* SearchWindow::buildChoices() {
 void SearchWindow::buildResults(const QFont& font) {
     results_ = new TextRowsModel(this);
     QSO_Effectues_ = new QListView;
-    nameControl(QSO_Effectues_, "QSO_Effectues", kResultsHelp);
+    nameControl(QSO_Effectues_, "QSO_Effectues", kResultsKeys);
     QSO_Effectues_->setModel(results_);
     setUpRowList(QSO_Effectues_, font);
     QSO_Effectues_->setToolTip(kResultsHelp);
     QSO_Effectues_->setMinimumSize(820, 260);
     setFieldColour(QSO_Effectues_, kLightYellow);
     QSO_Effectues_->viewport()->installEventFilter(this);
+    // Entrée on a result is the keyboard's double click.
+    connect(QSO_Effectues_, &QListView::activated, this,
+            [this](const QModelIndex& index) { onResultDoubleClicked(index.row()); });
 }
 
 void SearchWindow::buildField(SearchField& search, const char* fieldName, const char* optionName,
