@@ -9,7 +9,7 @@
 
 #include "platform/chromium_flags.h"
 #include "platform/memory_tuning.h"
-#include "ui/kit/accessibility.h"
+#include "ui/access/accessibility.h"
 
 // The resources are linked into the ui library, whose initialiser a static link would leave out.
 static void loadResources() {

@@ -8,11 +8,11 @@
 #include <QVBoxLayout>
 
 #include "model/list_row.h"
+#include "ui/access/value_label.h"
 #include "ui/kit/cp1252_validator.h"
 #include "ui/kit/field_colours.h"
 #include "ui/kit/list_header.h"
 #include "ui/kit/text_codec.h"
-#include "ui/kit/value_label.h"
 #include "ui/kit/widget_kit.h"
 #include "ui/main/entry_field_table.h"
 #include "ui/main/main_texts.h"

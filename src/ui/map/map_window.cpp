@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 
 #include "reports/departement_map.h"
+#include "ui/access/value_label.h"
 #include "ui/kit/field_colours.h"
-#include "ui/kit/value_label.h"
 #include "ui/kit/widget_kit.h"
 #include "ui/map/departement_map_view.h"
 #include "ui/map/map_credit.h"

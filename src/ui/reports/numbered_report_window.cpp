@@ -10,10 +10,10 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "ui/access/value_label.h"
 #include "ui/kit/list_header.h"
 #include "ui/kit/text_codec.h"
 #include "ui/kit/text_rows_model.h"
-#include "ui/kit/value_label.h"
 #include "ui/kit/widget_kit.h"
 
 namespace orv {

@@ -1,11 +1,11 @@
-#include "ui/kit/accessibility.h"
+#include "ui/access/accessibility.h"
 
 #include <QApplication>
 #include <QLineEdit>
 
-#include "ui/kit/accessible_text_field.h"
-#include "ui/kit/current_row_announcer.h"
-#include "ui/kit/value_label.h"
+#include "ui/access/accessible_text_field.h"
+#include "ui/access/current_row_announcer.h"
+#include "ui/access/value_label.h"
 
 namespace orv {
 namespace {

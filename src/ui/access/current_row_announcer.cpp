@@ -1,4 +1,4 @@
-#include "ui/kit/current_row_announcer.h"
+#include "ui/access/current_row_announcer.h"
 
 #include <QAccessible>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "ui/kit/value_label.h"
+#include "ui/access/value_label.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "ui/kit/accessible_text_field.h"
+#include "ui/access/accessible_text_field.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>
