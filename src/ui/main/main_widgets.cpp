@@ -7,6 +7,7 @@
 #include <QSvgWidget>
 #include <QVBoxLayout>
 
+#include "model/band_labels.h"
 #include "model/list_row.h"
 #include "ui/kit/cp1252_validator.h"
 #include "ui/kit/field_colours.h"
@@ -108,7 +109,7 @@ void addField(QGridLayout* grid, int row, int column, const QString& caption, QW
 QWidget* entryFrame(MainWidgets& w) {
     auto* frame = named<QGroupBox>("Frame3", main_text::kEntryFrame);
     auto* grid = new QGridLayout(frame);
-    w.Bande_A = entryCombo("Bande_A", main_text::kBands);
+    w.Bande_A = entryCombo("Bande_A", fromCp1252(kBandLabels));
     w.Ind_A = entryLine("Ind_A");
     w.Prenom_A = entryLine("Prenom_A");
     w.Ref_A = entryLine("Ref_A");
