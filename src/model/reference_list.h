@@ -64,6 +64,9 @@ private:
     std::unordered_map<std::string, std::size_t> firstSiteOf_;
 };
 
+// The list of a whole content: "Liste_PC.csv" as read, or as downloaded.
+ReferenceList parseReferenceList(std::string_view content);
+
 // A missing or unreadable file gives an empty list without revision.
 ReferenceList readReferenceList(const std::filesystem::path& listPath);
 

@@ -159,4 +159,12 @@ bool forEachFileLine(const std::filesystem::path& path,
     }
 }
 
+void forEachLine(std::string_view content,
+                 const std::function<bool(std::string_view line)>& visit) {
+    BlockLineSplitter splitter(visit);
+    if (splitter.feed(content)) {
+        splitter.finish();
+    }
+}
+
 }  // namespace orv

@@ -20,4 +20,7 @@ std::string readWholeFile(const std::filesystem::path& path, std::error_code& er
 bool forEachFileLine(const std::filesystem::path& path,
                      const std::function<bool(std::string_view line)>& visit);
 
+// The same for a content already in memory (a list just downloaded, or kept before its update).
+void forEachLine(std::string_view content, const std::function<bool(std::string_view line)>& visit);
+
 }  // namespace orv
