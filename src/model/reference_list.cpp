@@ -115,6 +115,15 @@ ReferenceList readReferenceList(const std::filesystem::path& listPath) {
     return parseReferenceList(readWholeFile(listPath, error));
 }
 
+std::optional<ReferenceList> readReadableList(const std::filesystem::path& listPath) {
+    std::error_code error;
+    const std::string content = readWholeFile(listPath, error);
+    if (error) {
+        return std::nullopt;
+    }
+    return parseReferenceList(content);
+}
+
 std::optional<std::string> readRevision(const std::filesystem::path& listPath) {
     std::optional<std::string> revision;
     forEachFileLine(listPath, [&](std::string_view line) {
