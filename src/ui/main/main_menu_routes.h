@@ -38,6 +38,7 @@ private:
     void showHistory();
     void openSearch();
     void showDetail();
+    void showDetailOf(const std::string& reference);
 
     WindowContext& context_;
     MainCommands& main_;

@@ -218,6 +218,7 @@ MainMenus buildMenus(QMenuBar* bar) {
     m.Mnu_New_Indicatif = barAction(bar, "Mnu_New_Indicatif", "Station");
     m.Mnu_Liste = barMenu(bar, "Mnu_Liste", "Liste");
     m.Mnu_L_Contacte = menuAction(m.Mnu_Liste, "Mnu_L_Contacte", "des Patrimoines contactés");
+    m.Mnu_A_Contacter = menuAction(m.Mnu_Liste, "Mnu_A_Contacter", "des Patrimoines à contacter");
     m.Mnu_Carte = barMenu(bar, "Mnu_Carte", "Carte");
     m.Mnu_Carte_Acti_PC =
         menuAction(m.Mnu_Carte, "Mnu_Carte_Acti_PC", "des départements contactés");

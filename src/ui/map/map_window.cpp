@@ -5,8 +5,11 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "model/reference_list.h"
 #include "reports/departement_map.h"
+#include "reports/sites_to_work.h"
 #include "ui/kit/field_colours.h"
+#include "ui/kit/text_codec.h"
 #include "ui/kit/widget_kit.h"
 #include "ui/map/departement_map_view.h"
 #include "ui/map/map_credit.h"
@@ -21,6 +24,8 @@ const QString kConfirmed = QStringLiteral(" Dpt confirmés");
 const QString kUnconfirmed = QStringLiteral(" Dpt non confirmés");
 const QString kNotContacted = QStringLiteral(" Dpt non contactés");
 const QColor kLightPink(255, 192, 192);
+const QString kChooseHelp =
+    QStringLiteral("Double clic sur un département : ses Patrimoines à contacter");
 
 QLineEdit* countBox(const char* name, const QString& suffix, const QColor& background, int count) {
     QLineEdit* box = valueBox(name, suffix.trimmed(), background);
@@ -28,14 +33,42 @@ QLineEdit* countBox(const char* name, const QString& suffix, const QColor& backg
     return box;
 }
 
+// Each departement's box tells how many of the list's sites there the log worked; without a
+// readable list the boxes keep their colour's words only.
+void describeDepartements(DepartementMapView& view, const std::filesystem::path& listPath,
+                          const std::vector<LoggedQso>& qsos) {
+    std::optional<ReferenceList> list = readReadableList(listPath);
+    if (!list) {
+        return;
+    }
+    const SiteHunt hunt(std::move(*list), qsos);
+    for (int index = 0; index < kMapBoxes; ++index) {
+        if (QLabel* box = view.box(index)) {
+            const std::string code = boxCode(index);
+            const QString tally = fromCp1252(departementTallyText(code, hunt.tally(code)));
+            box->setToolTip(tally);
+            box->setAccessibleDescription(box->accessibleDescription() + QStringLiteral(" ; ") +
+                                          tally);
+        }
+    }
+}
+
 }  // namespace
 
-MapWindow::MapWindow(WindowContext& context) : QDialog(context.mainWindow) {
+MapWindow::MapWindow(WindowContext& context,
+                     std::function<void(const std::string& departement)> openSitesToWork)
+    : QDialog(context.mainWindow) {
     setObjectName(QStringLiteral("Carte_Acti_PC"));
     setWindowTitle(kCaption);
 
-    const DepartementMap map = Colore_Carte(loggedQsos(context.log));
+    const std::vector<LoggedQso> qsos = loggedQsos(context.log);
+    const DepartementMap map = Colore_Carte(qsos);
     map_ = new DepartementMapView(map);
+    describeDepartements(*map_, context.log.files().referenceList(), qsos);
+    connect(map_, &DepartementMapView::departementChosen, this,
+            [openSitesToWork = std::move(openSitesToWork)](int index) {
+                openSitesToWork(boxCode(index));
+            });
 
     QLabel* contacted = namedLabel("NB_Dep", QString::number(map.contacted));
     contacted->setAccessibleName(kContacted);
@@ -49,6 +82,8 @@ MapWindow::MapWindow(WindowContext& context) : QDialog(context.mainWindow) {
 
     QLabel* credit = namedLabel("Credit_Carte", kMapCredit);
     credit->setWordWrap(true);
+    QLabel* help = namedLabel("Label6", kChooseHelp);
+    help->setWordWrap(true);
 
     auto* legend = new QVBoxLayout;
     legend->addLayout(contactedLine);
@@ -56,6 +91,7 @@ MapWindow::MapWindow(WindowContext& context) : QDialog(context.mainWindow) {
     legend->addWidget(countBox("Nb_Nconf", kUnconfirmed, kLightPink, map.unconfirmed));
     legend->addWidget(countBox("Nb_Ncont", kNotContacted, kLightYellow, map.notContacted));
     legend->addStretch(1);
+    legend->addWidget(help);
     legend->addWidget(credit);
 
     auto* layout = new QHBoxLayout(this);
