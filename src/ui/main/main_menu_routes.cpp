@@ -38,7 +38,7 @@ MainMenuRoutes::MainMenuRoutes(const MainWidgets& w, WindowContext& context, Mai
         {m.Mnu_L_Contacte, [this] { reports_.openConfirmedList(); }},
         {m.Mnu_A_Contacter, [this] { reports_.openSitesToWork(); }},
         {m.Mnu_Carte_Acti_PC, [this] { reports_.openDepartementMap(); }},
-        {m.Mnu_Maj_PC, [this] { ReferenceListUpdate(context_).run(); }},
+        {m.Mnu_Maj_PC, [this] { updateReferenceList(); }},
         {m.Mnu_Maj_Nom_PC, [this] { LogCommands(context_).updateSiteNames(); }},
         {m.Mnu_Adresses,
          [this] { addresses_.open([this] { return new WebAddressWindow(context_); }); }},
@@ -63,6 +63,13 @@ void MainMenuRoutes::openStationWindow(bool modal) {
         station_.openModal(make);
     } else {
         station_.open(make);
+    }
+}
+
+void MainMenuRoutes::updateReferenceList() {
+    if (const std::optional<ListReplacement> replaced = ReferenceListUpdate(context_).run()) {
+        listChanges_.open([this] { return new ListChangesWindow(context_); })
+            .showChanges(replaced->before, replaced->after);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "model/reference_list.h"
+#include "model/text_file.h"
 #include "net/list_revision.h"
 #include "net/web_address.h"
 #include "ui/context/station_settings.h"
@@ -55,6 +56,13 @@ void showProgress(QProgressDialog& progress, qint64 received,
 }
 
 // A dialog in front of every window while the list arrives, its Cancel button the only way out.
+// The whole file, or nothing when it is missing or unreadable.
+std::optional<std::string> fileContent(const std::filesystem::path& path) {
+    std::error_code error;
+    std::string content = readWholeFile(path, error);
+    return error ? std::nullopt : std::optional<std::string>(std::move(content));
+}
+
 void prepareProgress(QProgressDialog& progress) {
     progress.setObjectName(QStringLiteral("Telechargement"));
     progress.setWindowTitle(kProgressTitle);
@@ -74,13 +82,15 @@ void prepareProgress(QProgressDialog& progress) {
 ReferenceListUpdate::ReferenceListUpdate(WindowContext& context, std::chrono::milliseconds timeout)
     : context_(context), timeout_(timeout) {}
 
-void ReferenceListUpdate::run() {
+std::optional<ListReplacement> ReferenceListUpdate::run() {
     const QString address = addressSetting(context_.services.settings, kListAddress);
     if (normalizedAddress(address.toStdString()) == kListAddress.defaultAddress) {
         context_.services.messages.inform(
             context_.mainWindow, kDefaultAddress.arg(fromUtf8(kListAddress.defaultAddress)));
-        return;
+        return std::nullopt;
     }
+    const std::filesystem::path listPath = context_.log.files().referenceList();
+    const std::optional<std::string> before = fileContent(listPath);
     const std::optional<std::string> url = urlOnSite(address.toStdString(), kReferenceListUrlPath);
     bool downloaded = false;
     if (url) {
@@ -91,6 +101,14 @@ void ReferenceListUpdate::run() {
             fromUtf8(invalidAddressMessage(kListAddress, address.toStdString())));
     }
     checkRevision(downloaded ? ListOnDisk::Downloaded : ListOnDisk::KeptAfterFailure);
+    if (!downloaded || !before) {
+        return std::nullopt;
+    }
+    const std::optional<std::string> after = fileContent(listPath);
+    if (!after || *after == *before) {
+        return std::nullopt;
+    }
+    return ListReplacement{parseReferenceList(*before), parseReferenceList(*after)};
 }
 
 bool ReferenceListUpdate::Download(const QString& url, const QString& saveAs) {
