@@ -74,12 +74,12 @@ bool ListChanges::renamedInLog() const {
 }
 
 ListChanges compareLists(const ReferenceList& before, const ReferenceList& after,
-                         const std::vector<LoggedQso>& qsos) {
+                         const std::vector<std::string>& logLines) {
     const std::vector<const ReferenceSite*> oldSites = distinctSites(before.sites());
     const std::vector<const ReferenceSite*> newSites = distinctSites(after.sites());
     const SitesByKey oldByKey = sitesByKey(oldSites);
     const SitesByKey newByKey = sitesByKey(newSites);
-    const std::unordered_set<std::string> logged = loggedReferenceKeys(qsos);
+    const std::unordered_set<std::string> logged = loggedReferenceKeys(logLines);
 
     ListChanges changes{before.revision(), after.revision(), {}, {}, {}};
     for (const ReferenceSite* site : newSites) {

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "model/log_line.h"
 #include "model/reference_list.h"
 
 namespace orv {
@@ -40,7 +39,7 @@ struct ListChanges {
 
 // A name changes when its text differs in any way, letter case and blanks included.
 ListChanges compareLists(const ReferenceList& before, const ReferenceList& after,
-                         const std::vector<LoggedQso>& qsos);
+                         const std::vector<std::string>& logLines);
 
 // "12 nouveaux, 3 renommés, 1 retiré ; 2 de votre log concernés".
 std::string listChangesCountLine(const ListChanges& changes);

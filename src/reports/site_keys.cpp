@@ -21,10 +21,14 @@ std::vector<const ReferenceSite*> distinctSites(const std::vector<ReferenceSite>
     return distinct;
 }
 
-std::unordered_set<std::string> loggedReferenceKeys(const std::vector<LoggedQso>& qsos) {
+std::string loggedReferenceKey(std::string_view logLine) {
+    return referenceKey(trimBlanks(readField(logLine, log_field::kReference)));
+}
+
+std::unordered_set<std::string> loggedReferenceKeys(const std::vector<std::string>& logLines) {
     std::unordered_set<std::string> keys;
-    for (const LoggedQso& qso : qsos) {
-        keys.insert(referenceKey(qso.record.reference));
+    for (const std::string& line : logLines) {
+        keys.insert(loggedReferenceKey(line));
     }
     return keys;
 }

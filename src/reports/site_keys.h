@@ -19,7 +19,12 @@ std::string referenceKey(std::string_view reference);
 // The sites of a list, each reference once, in list order.
 std::vector<const ReferenceSite*> distinctSites(const std::vector<ReferenceSite>& sites);
 
-// The keys of the references the QSOs were made with (columns 35-39, trimmed).
-std::unordered_set<std::string> loggedReferenceKeys(const std::vector<LoggedQso>& qsos);
+// The key of a log line's reference (columns 35-39, trimmed). The hunt and the comparison read
+// only this column (and the band) of each line: reading every column of 99,999 lines into records
+// would cost them several times more.
+std::string loggedReferenceKey(std::string_view logLine);
+
+// The keys of the references the log's lines were made with.
+std::unordered_set<std::string> loggedReferenceKeys(const std::vector<std::string>& logLines);
 
 }  // namespace orv

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "model/band_labels.h"
 #include "model/column_header.h"
+#include "model/log_line.h"
 #include "reports/fixed_width.h"
 #include "reports/site_keys.h"
 
@@ -59,24 +61,26 @@ bool departementBefore(std::string_view left, std::string_view right) {
     return left < right;
 }
 
-SiteHunt::SiteHunt(ReferenceList list, const std::vector<LoggedQso>& qsos)
+SiteHunt::SiteHunt(ReferenceList list, const std::vector<std::string>& logLines)
     : list_(std::move(list)) {
     const std::vector<ReferenceSite>& all = list_.sites();
     std::unordered_map<std::string, std::size_t> siteOfKey;
+    std::unordered_set<std::string> departements;
     for (const ReferenceSite* site : distinctSites(all)) {
         siteOfKey.emplace(referenceKey(site->reference), sites_.size());
         sites_.push_back({std::size_t(site - all.data()), departementOf(site->reference)});
-        departements_.push_back(sites_.back().departement);
-    }
-    for (const LoggedQso& qso : qsos) {
-        const auto found = siteOfKey.find(referenceKey(qso.record.reference));
-        if (found != siteOfKey.end()) {
-            sites_[found->second].workedBands |= kAnyBandBit | bandBit(qso.record.band);
+        if (departements.insert(sites_.back().departement).second) {
+            departements_.push_back(sites_.back().departement);
         }
     }
     std::sort(departements_.begin(), departements_.end(), departementBefore);
-    departements_.erase(std::unique(departements_.begin(), departements_.end()),
-                        departements_.end());
+    for (const std::string& line : logLines) {
+        const auto found = siteOfKey.find(loggedReferenceKey(line));
+        if (found != siteOfKey.end()) {
+            sites_[found->second].workedBands |=
+                kAnyBandBit | bandBit(trimBlanks(readField(line, log_field::kBand)));
+        }
+    }
 }
 
 SitesToWork SiteHunt::toWork(const HuntChoice& choice) const {

@@ -9,7 +9,6 @@
 #include <string_view>
 #include <vector>
 
-#include "model/log_line.h"
 #include "model/reference_list.h"
 
 namespace orv {
@@ -44,8 +43,9 @@ bool departementBefore(std::string_view left, std::string_view right);
 
 class SiteHunt {
 public:
-    // What the log worked of each site, learnt once: a new choice is then a pass over the sites.
-    SiteHunt(ReferenceList list, const std::vector<LoggedQso>& qsos);
+    // What the log's lines worked of each site, learnt once: a new choice is then a pass over the
+    // sites.
+    SiteHunt(ReferenceList list, const std::vector<std::string>& logLines);
 
     // Every departement the list holds, in departement order.
     const std::vector<std::string>& departements() const { return departements_; }

@@ -36,12 +36,12 @@ QLineEdit* countBox(const char* name, const QString& suffix, const QColor& backg
 // Each departement's box tells how many of the list's sites there the log worked; without a
 // readable list the boxes keep their colour's words only.
 void describeDepartements(DepartementMapView& view, const std::filesystem::path& listPath,
-                          const std::vector<LoggedQso>& qsos) {
+                          const std::vector<std::string>& logLines) {
     std::optional<ReferenceList> list = readReadableList(listPath);
     if (!list) {
         return;
     }
-    const SiteHunt hunt(std::move(*list), qsos);
+    const SiteHunt hunt(std::move(*list), logLines);
     for (int index = 0; index < kMapBoxes; ++index) {
         if (QLabel* box = view.box(index)) {
             const std::string code = boxCode(index);
@@ -61,10 +61,10 @@ MapWindow::MapWindow(WindowContext& context,
     setObjectName(QStringLiteral("Carte_Acti_PC"));
     setWindowTitle(kCaption);
 
-    const std::vector<LoggedQso> qsos = loggedQsos(context.log);
-    const DepartementMap map = Colore_Carte(qsos);
+    const std::vector<std::string> logLines = context.log.readFile().lines;
+    const DepartementMap map = Colore_Carte(readLogLines(logLines));
     map_ = new DepartementMapView(map);
-    describeDepartements(*map_, context.log.files().referenceList(), qsos);
+    describeDepartements(*map_, context.log.files().referenceList(), logLines);
     connect(map_, &DepartementMapView::departementChosen, this,
             [openSitesToWork = std::move(openSitesToWork)](int index) {
                 openSitesToWork(boxCode(index));

@@ -13,7 +13,6 @@
 #include "ui/kit/key_hook.h"
 #include "ui/kit/text_codec.h"
 #include "ui/kit/widget_kit.h"
-#include "ui/reports/report_window_kit.h"
 
 namespace orv {
 namespace {
@@ -32,7 +31,7 @@ SitesToWorkWindow::SitesToWorkWindow(WindowContext& context,
                                      std::function<void(const std::string&)> showDetail)
     : NumberedReportWindow(context, "A_Contacter", kCaption), showDetail_(std::move(showDetail)) {
     if (std::optional<ReferenceList> list = readReadableList(context.log.files().referenceList())) {
-        hunt_.emplace(std::move(*list), loggedQsos(context.log));
+        hunt_.emplace(std::move(*list), context.log.readFile().lines);
     }
     QStringList departements{kAllDepartements};
     for (const std::string& departement :

@@ -72,7 +72,7 @@ ListChangesWindow::ListChangesWindow(WindowContext& context)
 }
 
 void ListChangesWindow::showChanges(const ReferenceList& before, const ReferenceList& after) {
-    changes_ = compareLists(before, after, readLogLines(context_.log.readFile().lines));
+    changes_ = compareLists(before, after, context_.log.readFile().lines);
     Label2_->setText(fromCp1252(revisionChangeLine(changes_).value_or(std::string())));
     Compt_C_->setText(fromCp1252(listChangesCountLine(changes_)));
     rows_->setRows(listChangesRows(changes_));
