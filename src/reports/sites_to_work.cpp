@@ -100,15 +100,14 @@ SitesToWork SiteHunt::toWork(const HuntChoice& choice) const {
     return found;
 }
 
-DepartementTally SiteHunt::tally(std::string_view departement) const {
-    DepartementTally tally;
+std::map<std::string, DepartementTally> SiteHunt::tallies() const {
+    std::map<std::string, DepartementTally> tallies;
     for (const Site& site : sites_) {
-        if (site.departement == departement) {
-            ++tally.sites;
-            tally.worked += (site.workedBands & kAnyBandBit) != 0 ? 1 : 0;
-        }
+        DepartementTally& tally = tallies[site.departement];
+        ++tally.sites;
+        tally.worked += (site.workedBands & kAnyBandBit) != 0 ? 1 : 0;
     }
-    return tally;
+    return tallies;
 }
 
 std::string sitesToWorkRow(const ReferenceSite& site) {

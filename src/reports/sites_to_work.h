@@ -5,6 +5,7 @@
 // label exactly, as the band list writes it). Text is Windows-1252.
 
 #include <cstddef>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,7 +52,8 @@ public:
     const std::vector<std::string>& departements() const { return departements_; }
 
     SitesToWork toWork(const HuntChoice& choice) const;
-    DepartementTally tally(std::string_view departement) const;
+    // Every departement of the list with its tally, in one pass over the sites.
+    std::map<std::string, DepartementTally> tallies() const;
 
 private:
     struct Site {

@@ -98,9 +98,8 @@ TEST(HuntTest, SitesNotWorkedByDepartementAndBand) {
         EXPECT_EQ(found.inDepartement, c.inDepartement) << c.countLine;
         EXPECT_EQ(sitesToWorkCountLine(found, c.choice), c.countLine);
     }
-    EXPECT_EQ(hunt.tally("89"), (DepartementTally{3, 2}));
-    EXPECT_EQ(hunt.tally("2a"), (DepartementTally{1, 1}));
-    EXPECT_EQ(hunt.tally("01"), (DepartementTally{0, 0}));
+    EXPECT_EQ(hunt.tallies(), (std::map<std::string, DepartementTally>{
+                                  {"2a", {1, 1}}, {"75", {1, 1}}, {"89", {3, 2}}}));
     EXPECT_EQ(departementTallyText("89", {48, 11}), "89 : 11 Patrimoines contact\xE9s sur 48");
 
     const SiteHunt noList(ReferenceList(), sampleLog());

@@ -41,11 +41,14 @@ void describeDepartements(DepartementMapView& view, const std::filesystem::path&
     if (!list) {
         return;
     }
-    const SiteHunt hunt(std::move(*list), logLines);
+    const std::map<std::string, DepartementTally> tallies =
+        SiteHunt(std::move(*list), logLines).tallies();
     for (int index = 0; index < kMapBoxes; ++index) {
         if (QLabel* box = view.box(index)) {
             const std::string code = boxCode(index);
-            const QString tally = fromCp1252(departementTallyText(code, hunt.tally(code)));
+            const auto found = tallies.find(code);
+            const QString tally = fromCp1252(departementTallyText(
+                code, found != tallies.end() ? found->second : DepartementTally{}));
             box->setToolTip(tally);
             box->setAccessibleDescription(box->accessibleDescription() + QStringLiteral(" ; ") +
                                           tally);
