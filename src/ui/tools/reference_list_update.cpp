@@ -55,7 +55,6 @@ void showProgress(QProgressDialog& progress, qint64 received,
     progress.setLabelText(fromUtf8(downloadProgressText(std::size_t(received), announced)));
 }
 
-// A dialog in front of every window while the list arrives, its Cancel button the only way out.
 // The whole file, or nothing when it is missing or unreadable.
 std::optional<std::string> fileContent(const std::filesystem::path& path) {
     std::error_code error;
@@ -63,6 +62,7 @@ std::optional<std::string> fileContent(const std::filesystem::path& path) {
     return error ? std::nullopt : std::optional<std::string>(std::move(content));
 }
 
+// A dialog in front of every window while the list arrives, its Cancel button the only way out.
 void prepareProgress(QProgressDialog& progress) {
     progress.setObjectName(QStringLiteral("Telechargement"));
     progress.setWindowTitle(kProgressTitle);
