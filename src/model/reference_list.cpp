@@ -116,12 +116,11 @@ ReferenceList readReferenceList(const std::filesystem::path& listPath) {
 }
 
 std::optional<ReferenceList> readReadableList(const std::filesystem::path& listPath) {
-    std::error_code error;
-    const std::string content = readWholeFile(listPath, error);
-    if (error) {
+    const std::optional<std::string> content = readWholeFile(listPath);
+    if (!content) {
         return std::nullopt;
     }
-    return parseReferenceList(content);
+    return parseReferenceList(*content);
 }
 
 std::optional<std::string> readRevision(const std::filesystem::path& listPath) {

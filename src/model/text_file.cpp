@@ -135,6 +135,15 @@ std::string readWholeFile(const std::filesystem::path& path, std::error_code& er
     }
 }
 
+std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
+    std::error_code error;
+    std::string content = readWholeFile(path, error);
+    if (error) {
+        return std::nullopt;
+    }
+    return content;
+}
+
 bool forEachFileLine(const std::filesystem::path& path,
                      const std::function<bool(std::string_view line)>& visit) {
     std::error_code error;

@@ -55,13 +55,6 @@ void showProgress(QProgressDialog& progress, qint64 received,
     progress.setLabelText(fromUtf8(downloadProgressText(std::size_t(received), announced)));
 }
 
-// The whole file, or nothing when it is missing or unreadable.
-std::optional<std::string> fileContent(const std::filesystem::path& path) {
-    std::error_code error;
-    std::string content = readWholeFile(path, error);
-    return error ? std::nullopt : std::optional<std::string>(std::move(content));
-}
-
 // A dialog in front of every window while the list arrives, its Cancel button the only way out.
 void prepareProgress(QProgressDialog& progress) {
     progress.setObjectName(QStringLiteral("Telechargement"));
@@ -90,7 +83,7 @@ std::optional<ListReplacement> ReferenceListUpdate::run() {
         return std::nullopt;
     }
     const std::filesystem::path listPath = context_.log.files().referenceList();
-    const std::optional<std::string> before = fileContent(listPath);
+    const std::optional<std::string> before = readWholeFile(listPath);
     const std::optional<std::string> url = urlOnSite(address.toStdString(), kReferenceListUrlPath);
     bool downloaded = false;
     if (url) {
@@ -104,7 +97,7 @@ std::optional<ListReplacement> ReferenceListUpdate::run() {
     if (!downloaded || !before) {
         return std::nullopt;
     }
-    const std::optional<std::string> after = fileContent(listPath);
+    const std::optional<std::string> after = readWholeFile(listPath);
     if (!after || *after == *before) {
         return std::nullopt;
     }
