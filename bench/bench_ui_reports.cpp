@@ -24,7 +24,7 @@ void writeLog(int lines) {
 
 // The report windows of the desk's own context, with the main list loaded from the log.
 ReportWindows& reportWindows() {
-    static ReportWindows windows(bench::windowDesk().soloContext());
+    static ReportWindows windows(bench::windowDesk().soloContext(), [](const std::string&) {});
     return windows;
 }
 

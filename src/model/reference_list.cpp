@@ -18,17 +18,19 @@ ReferenceSite ownedSite(const ReferenceSiteView& site) {
             std::string(site.communeStart), std::string(site.communeEnd)};
 }
 
-// Visits the site lines after the revision line, up to the end of the list or until visit returns
-// false. The revision of line 1 goes to revision when asked for. False when the file is missing or
-// unreadable.
+// Takes the lines of a list one by one: line 1 for its revision (when asked for), then each site
+// line to visit, up to the end of the list or until visit returns false; a line that breaks the
+// list's shape is passed over.
 template <class Visit>
-bool forEachSite(const std::filesystem::path& listPath, Visit visit,
-                 std::optional<std::string>* revision = nullptr) {
-    bool revisionLine = true;
-    return forEachFileLine(listPath, [&](std::string_view line) {
-        if (std::exchange(revisionLine, false)) {
-            if (revision) {
-                *revision = revisionOfLine(line);
+class SiteScanner {
+public:
+    SiteScanner(Visit visit, std::optional<std::string>* revision)
+        : visit_(std::move(visit)), revision_(revision) {}
+
+    bool operator()(std::string_view line) {
+        if (std::exchange(revisionLine_, false)) {
+            if (revision_) {
+                *revision_ = revisionOfLine(line);
             }
             return true;
         }
@@ -36,8 +38,19 @@ bool forEachSite(const std::filesystem::path& listPath, Visit visit,
         if (read.shape == SiteLineShape::EndOfList) {
             return false;
         }
-        return read.shape == SiteLineShape::Broken || visit(read.site);
-    });
+        return read.shape == SiteLineShape::Broken || visit_(read.site);
+    }
+
+private:
+    Visit visit_;
+    std::optional<std::string>* revision_;
+    bool revisionLine_ = true;
+};
+
+// Visits the site lines of the list file; false when the file is missing or unreadable.
+template <class Visit>
+bool forEachSite(const std::filesystem::path& listPath, Visit visit) {
+    return forEachFileLine(listPath, SiteScanner<Visit>(std::move(visit), nullptr));
 }
 
 }  // namespace
@@ -86,17 +99,28 @@ const ReferenceSite* ReferenceList::find(std::string_view reference) const {
     return found == firstSiteOf_.end() ? nullptr : &sites_[found->second];
 }
 
-ReferenceList readReferenceList(const std::filesystem::path& listPath) {
+ReferenceList parseReferenceList(std::string_view content) {
     std::optional<std::string> revision;
     std::vector<ReferenceSite> sites;
-    forEachSite(
-        listPath,
-        [&](const ReferenceSiteView& site) {
-            sites.push_back(ownedSite(site));
-            return true;
-        },
-        &revision);
+    const auto keep = [&](const ReferenceSiteView& site) {
+        sites.push_back(ownedSite(site));
+        return true;
+    };
+    forEachLine(content, SiteScanner<decltype(keep)>(keep, &revision));
     return ReferenceList(std::move(revision), std::move(sites));
+}
+
+ReferenceList readReferenceList(const std::filesystem::path& listPath) {
+    std::error_code error;
+    return parseReferenceList(readWholeFile(listPath, error));
+}
+
+std::optional<ReferenceList> readReadableList(const std::filesystem::path& listPath) {
+    const std::optional<std::string> content = readWholeFile(listPath);
+    if (!content) {
+        return std::nullopt;
+    }
+    return parseReferenceList(*content);
 }
 
 std::optional<std::string> readRevision(const std::filesystem::path& listPath) {

@@ -17,6 +17,11 @@ namespace orv {
 
 inline constexpr std::string_view kReferenceListFile = "Liste_PC.csv";
 
+// What a window that shows the list's sites says when the file is missing or unreadable (UTF-8).
+inline constexpr std::string_view kListUnreadable =
+    "La liste des Patrimoines Liste_PC.csv est absente ou illisible : faites la mise à jour des "
+    "références PC (menu Outils).";
+
 // The fields of one site line, as stored (no trimming, no change of case).
 template <class Text>
 struct BasicReferenceSite {
@@ -64,8 +69,14 @@ private:
     std::unordered_map<std::string, std::size_t> firstSiteOf_;
 };
 
+// The list of a whole content: "Liste_PC.csv" as read, or as downloaded.
+ReferenceList parseReferenceList(std::string_view content);
+
 // A missing or unreadable file gives an empty list without revision.
 ReferenceList readReferenceList(const std::filesystem::path& listPath);
+
+// The same, but nothing when the file is missing or unreadable, for a window that says so.
+std::optional<ReferenceList> readReadableList(const std::filesystem::path& listPath);
 
 // The revision of the list on disk (line 1 only), or nothing.
 std::optional<std::string> readRevision(const std::filesystem::path& listPath);

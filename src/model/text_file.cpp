@@ -135,6 +135,15 @@ std::string readWholeFile(const std::filesystem::path& path, std::error_code& er
     }
 }
 
+std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
+    std::error_code error;
+    std::string content = readWholeFile(path, error);
+    if (error) {
+        return std::nullopt;
+    }
+    return content;
+}
+
 bool forEachFileLine(const std::filesystem::path& path,
                      const std::function<bool(std::string_view line)>& visit) {
     std::error_code error;
@@ -156,6 +165,14 @@ bool forEachFileLine(const std::filesystem::path& path,
         if (!splitter.feed({block.data(), static_cast<std::size_t>(count)})) {
             return true;
         }
+    }
+}
+
+void forEachLine(std::string_view content,
+                 const std::function<bool(std::string_view line)>& visit) {
+    BlockLineSplitter splitter(visit);
+    if (splitter.feed(content)) {
+        splitter.finish();
     }
 }
 

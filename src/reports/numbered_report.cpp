@@ -33,18 +33,24 @@ std::string footer(std::size_t indent) {
 
 }  // namespace
 
-std::string numberedReportFile(const ReportHeadings& headings,
-                               const std::vector<std::string>& rows) {
-    std::vector<std::string> lines = headedRows(headings, rows, "");
+std::string reportFile(std::vector<std::string> lines) {
     lines.insert(lines.end(), {"", footer(kFileFooterIndent)});
     return joinLines(lines);
 }
 
-std::vector<std::string> numberedPrintout(const ReportHeadings& headings,
-                                          const std::vector<std::string>& rows) {
-    std::vector<std::string> lines = headedRows(headings, rows, kPrintRowIndent);
+std::vector<std::string> reportPrintout(std::vector<std::string> lines) {
     lines.insert(lines.end(), {"", "", footer(kPrintFooterIndent)});
     return lines;
+}
+
+std::string numberedReportFile(const ReportHeadings& headings,
+                               const std::vector<std::string>& rows) {
+    return reportFile(headedRows(headings, rows, ""));
+}
+
+std::vector<std::string> numberedPrintout(const ReportHeadings& headings,
+                                          const std::vector<std::string>& rows) {
+    return reportPrintout(headedRows(headings, rows, kPrintRowIndent));
 }
 
 }  // namespace orv

@@ -20,6 +20,12 @@ struct ReportHeadings {
     std::string columnHeader;
 };
 
+// A report of lines as they stand, ended as every report is: in its file, an empty line and the
+// footer (24 blanks, the notice), each line ended by CR LF; on paper, two empty lines and the
+// footer (21 blanks, the notice).
+std::string reportFile(std::vector<std::string> lines);
+std::vector<std::string> reportPrintout(std::vector<std::string> lines);
+
 // The report file's content, each line ended by CR LF: the heading, an empty line, the column
 // header, an empty line, one line per row (its number right-aligned in 5 characters, a blank, the
 // row as it stands), an empty line, then 24 blanks and the notice.

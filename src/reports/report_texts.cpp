@@ -22,6 +22,18 @@ bool hasDoubleUnderscore(std::string_view level) {
     return level == "PC_400" || level == "PC_500";
 }
 
+// A departement as a part of a file name: letters and digits kept, anything else (a "/" would
+// name a folder) made "_".
+std::string fileNamePart(std::string_view departement) {
+    std::string part(departement);
+    for (char& c : part) {
+        const bool kept =
+            (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        c = kept ? c : '_';
+    }
+    return part;
+}
+
 }  // namespace
 
 std::string fileNameDate(const LogDate& day) {
@@ -62,6 +74,37 @@ ReportTexts confirmedListReport(std::string_view callsign, const LogDate& today)
         {"     " + heading,
          "        N\xB0  Ref         Nom du Patrimoine           Date   Indicatif     QSL"},
     };
+}
+
+ReportTexts sitesToWorkReport(std::string_view callsign, const HuntChoice& choice,
+                              const LogDate& today) {
+    const std::string station(callsign);
+    const std::string title =
+        station + " Patrimoines \xE0 contacter (" + huntChoicesText(choice) + ")";
+    const std::string departement =
+        choice.departement.empty() ? "Tous" : fileNamePart(choice.departement);
+    return {
+        station + "_A_Contacter_" + departement + "_" + fileNameDate(today) + ".txt",
+        {"   " + title + " au " + fileHeadingDate(today), sitesToWorkHeader(0, 5)},
+        {std::string(17, ' ') + title + " du " + printHeadingDate(today), sitesToWorkHeader(4, 5)},
+    };
+}
+
+ListChangesReport listChangesReport(std::string_view callsign, const ListChanges& changes,
+                                    const LogDate& today) {
+    const std::string station(callsign);
+    ListChangesReport report{station + "_Changements_Liste_PC_" + fileNameDate(today) + ".txt",
+                             {"   " + station + " Changements de la liste des Patrimoines au " +
+                              fileHeadingDate(today)}};
+    if (const std::optional<std::string> revisions = revisionChangeLine(changes)) {
+        report.lines.push_back("   " + *revisions);
+    }
+    report.lines.insert(report.lines.end(),
+                        {"", listChangesCountLine(changes), std::string(kInLogLegend), ""});
+    std::vector<std::string> rows = listChangesRows(changes);
+    report.lines.insert(report.lines.end(), std::make_move_iterator(rows.begin()),
+                        std::make_move_iterator(rows.end()));
+    return report;
 }
 
 }  // namespace orv

@@ -4,9 +4,12 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/log_line.h"
+#include "reports/list_changes.h"
 #include "reports/numbered_report.h"
+#include "reports/sites_to_work.h"
 
 namespace orv {
 
@@ -30,5 +33,20 @@ ReportTexts awardListReport(std::string_view callsign, std::string_view level,
 
 // The list of contacted and confirmed sites.
 ReportTexts confirmedListReport(std::string_view callsign, const LogDate& today);
+
+// The sites still to work for a choice: CALLSIGN_A_Contacter_89_JJ_MM_AA.txt ("Tous" for every
+// departement; a character of the departement that has no place in a file name becomes "_").
+ReportTexts sitesToWorkReport(std::string_view callsign, const HuntChoice& choice,
+                              const LogDate& today);
+
+// What an update of the list changed: CALLSIGN_Changements_Liste_PC_JJ_MM_AA.txt, the same lines
+// in the file and on paper (before the footer every report ends with).
+struct ListChangesReport {
+    std::string fileName;
+    std::vector<std::string> lines;
+};
+
+ListChangesReport listChangesReport(std::string_view callsign, const ListChanges& changes,
+                                    const LogDate& today);
 
 }  // namespace orv

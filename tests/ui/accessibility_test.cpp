@@ -124,6 +124,7 @@ TEST_F(AccessibilityTest, EveryControlOfEveryWindowIsAnnouncedByItsNameEveryLabe
         {w().Detail_Ref, "Detail"},
         {m.Mnu_Diplomes, "Diplome_PC"},
         {m.Mnu_Adresses, "Adresses_Web"},
+        {m.Mnu_A_Contacter, "A_Contacter"},
     };
     QStringList unnamed = unnamedControls(window_.get());
     QStringList hiding = labelsHidingTheirText(window_.get());
@@ -153,7 +154,7 @@ TEST_F(AccessibilityTest, EveryControlOfEveryWindowIsAnnouncedByItsNameEveryLabe
     unnamed << unnamedControls(&error);
     hiding << labelsHidingTheirText(&error);
 
-    EXPECT_EQ(walked.size(), 12);
+    EXPECT_EQ(walked.size(), 13);
     EXPECT_EQ(unnamed, QStringList{});
     EXPECT_EQ(hiding, QStringList{});
     EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();

@@ -1,7 +1,10 @@
 // The commands of the reference list and the log tools, reached from the main window: the list
 // update, the site-names update, the ADIF export, the reference detail and the QSO search.
 
+#include <QApplication>
+#include <QLabel>
 #include <QListView>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -58,6 +61,46 @@ TEST_F(ReferenceToolsTest, ListUpdateFetchesTheAddressOfTheSettings) {
     EXPECT_EQ(messages.messages.value(1),
               QStringLiteral("Le téléchargement a été interrompu (44 octets reçus) : la liste des "
                              "Patrimoines actuelle est conservée."));
+}
+
+// The list in place loses 2a001 (in the log) and gains 89002; then the same list comes again;
+// then 89001 (in the log) is renamed.
+TEST_F(ReferenceToolsTest, ListUpdateShowsWhatChangedAndCanRenameTheLog) {
+    storeSetting("Adresses", "Liste PC", "http://127.0.0.1:8080");
+    QByteArray list =
+        "Rev 005 01/03/24;\r\nPC-89001;Ch\xE2teau de Gu\xE9"
+        "delon;x;12;x;Treigny;Perreuse;\r\nPC-89002;Pont;x;1;x;a;b;\r\n";
+    http.answer("http://127.0.0.1:8080/Velmora/Liste_PC.csv", 200, list);
+    w().menus.Mnu_Maj_PC->trigger();
+    QWidget* changes = activeWindow("Changements_Liste");
+    ASSERT_TRUE(changes);
+    EXPECT_EQ(messages.messages.size(), 1);  // the revision's message came first
+    EXPECT_EQ(changes->findChild<QLabel*>("Compt_C")->text(),
+              QStringLiteral("1 nouveau, 0 renommé, 1 retiré ; 1 de votre log concerné"));
+    EXPECT_EQ(changes->findChild<QListView*>("Liste_Changements")->model()->rowCount(), 7);
+    auto* rename = changes->findChild<QPushButton*>("Maj_Noms");
+    EXPECT_FALSE(rename->isVisible());
+    changes->findChild<QPushButton*>("Enregistrer")->click();
+    EXPECT_EQ(messages.messages.last(), QStringLiteral("Fichier enregistré sous le nom : "
+                                                       "F4ABC_Changements_Liste_PC_07_12_26.txt"));
+    changes->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    w().menus.Mnu_Maj_PC->trigger();
+    EXPECT_EQ(openWindowCount("Changements_Liste"), 0);
+
+    http.answer("http://127.0.0.1:8080/Velmora/Liste_PC.csv", 200,
+                list.replace("delon;", "delon et son chantier;"));
+    w().menus.Mnu_Maj_PC->trigger();
+    changes = activeWindow("Changements_Liste");
+    ASSERT_TRUE(changes);
+    rename = changes->findChild<QPushButton*>("Maj_Noms");
+    ASSERT_TRUE(rename->isVisible());
+    rename->click();
+    EXPECT_NE(readDataFile("F4ABC_PC.log")
+                  .find("CH\xC2TEAU DE GU\xC9"
+                        "DELON ET SON CHA"),
+              std::string::npos);
 }
 
 TEST_F(ReferenceToolsTest, SiteNamesUpdateRewritesTheLogAndSelectsTheLastRow) {

@@ -2,6 +2,7 @@
 // the menu commands that open it. The counts and rows themselves are the reports' unit tests.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -37,6 +38,11 @@ std::string qso(int i, bool qsl, std::string_view departement = "89") {
     return formatLogLine(record).value();
 }
 
+// Three sites, two of them in the Yonne; sampleLog worked 89001 on 14 Mhz.
+const char* const kThreeSites =
+    "Rev 001 01/01/24;;\r\nPC-89001;Ch\xE2teau;x;1;x;Sens;;\r\nPC-89002;Moulin;x;2;x;Sens;;\r\n"
+    "PC-75001;Tour;x;3;x;Paris;;\r\n";
+
 std::vector<std::string> sampleLog(int count) {
     std::vector<std::string> lines;
     for (int i = 0; i < count; ++i) {
@@ -65,7 +71,9 @@ protected:
 
     ReportWindows& windows() {
         if (!windows_) {
-            windows_ = std::make_unique<ReportWindows>(soloContext());
+            windows_ = std::make_unique<ReportWindows>(
+                soloContext(),
+                [this](const std::string& reference) { details.push_back(reference); });
         }
         return *windows_;
     }
@@ -87,6 +95,8 @@ protected:
     static void click(QWidget* window, const char* button) {
         QTest::mouseClick(control<QPushButton>(window, button), Qt::LeftButton);
     }
+
+    std::vector<std::string> details;  // the references whose "Detail" was asked for
 
 private:
     std::unique_ptr<ReportWindows> windows_;
@@ -284,6 +294,75 @@ TEST_F(ReportWindowsTest, MapColoursTheBoxesAndCountsBesideIt) {
     EXPECT_EQ(map.box(20), nullptr);
 }
 
+TEST_F(ReportWindowsTest, SitesToWorkFollowTheChoicesAndLeadToTheDetailOrAFile) {
+    writeLog("F4ABC", sampleLog(2));
+    writeDataFile("Liste_PC.csv", kThreeSites);
+    windows().openSitesToWork();
+    QWidget* window = activeWindow("A_Contacter");
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Patrimoines à contacter"));
+    EXPECT_EQ(text(window, "Label3"),
+              QStringLiteral("2 Patrimoines à contacter sur 3 (tous départements, toutes bandes)"));
+    auto* departement = control<QComboBox>(window, "Dpt_C");
+    auto* band = control<QComboBox>(window, "Bande_C");
+    auto* rows = control<QListView>(window, "Liste_PC_Contacte");
+    EXPECT_EQ(departement->accessibleName(), QStringLiteral("Département"));
+    ASSERT_TRUE(departement->hasFocus());
+    QTest::keyClicks(departement, QStringLiteral("8"));
+    QTest::keyClick(departement, Qt::Key_Tab);
+    ASSERT_TRUE(band->hasFocus());
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(band, Qt::Key_Down);
+    }
+    EXPECT_EQ(text(window, "Label3"),
+              QStringLiteral("1 Patrimoines à contacter sur 2 (89, 14 Mhz)"));
+    QTest::keyClick(band, Qt::Key_Tab);
+    ASSERT_TRUE(rows->hasFocus());
+    QTest::keyClick(rows, Qt::Key_Home);
+    QTest::keyClick(rows, Qt::Key_Return);
+    EXPECT_EQ(details, std::vector<std::string>{"89002"});
+    EXPECT_TRUE(messages.messages.isEmpty());
+
+    click(window, "Enregistrer");
+    EXPECT_EQ(messages.messages.value(0),
+              QStringLiteral("Fichier enregistré sous le nom : F4ABC_A_Contacter_89_07_12_26.txt"));
+    EXPECT_TRUE(
+        readDataFile("F4ABC_A_Contacter_89_07_12_26.txt")
+            .starts_with("   F4ABC Patrimoines \xE0 contacter (89, 14 Mhz) au 07/12/2026\r\n"));
+    windows().openSitesToWorkIn("75");
+    EXPECT_EQ(openWindowCount("A_Contacter"), 1);
+    EXPECT_EQ(text(window, "Label3"),
+              QStringLiteral("1 Patrimoines à contacter sur 1 (75, 14 Mhz)"));
+}
+
+TEST_F(ReportWindowsTest, SitesToWorkWithoutAListSaySoAndStayEmpty) {
+    writeLog("F4ABC", sampleLog(2));
+    windows().openSitesToWork();
+    QWidget* window = activeWindow("A_Contacter");
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(text(window, "Label3")
+                    .startsWith(QStringLiteral(
+                        "La liste des Patrimoines Liste_PC.csv est absente ou illisible")));
+    EXPECT_EQ(control<QListView>(window, "Liste_PC_Contacte")->model()->rowCount(), 0);
+    EXPECT_FALSE(control<QPushButton>(window, "Enregistrer")->isEnabled());
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(ReportWindowsTest, MapDepartementsTellTheirSitesAndADoubleClickHuntsThem) {
+    writeLog("F4ABC", sampleLog(2));
+    writeDataFile("Liste_PC.csv", kThreeSites);
+    auto* window =
+        static_cast<MapWindow*>(open(&ReportWindows::openDepartementMap, "Carte_Acti_PC"));
+    ASSERT_NE(window, nullptr);
+    QLabel* yonne = window->mapView().box(89);
+    EXPECT_EQ(yonne->toolTip(), QStringLiteral("89 : 1 Patrimoines contactés sur 2"));
+    EXPECT_TRUE(yonne->accessibleDescription().endsWith(yonne->toolTip()));
+    QTest::mouseDClick(yonne, Qt::LeftButton);
+    QWidget* hunt = activeWindow("A_Contacter");
+    ASSERT_NE(hunt, nullptr);
+    EXPECT_EQ(control<QComboBox>(hunt, "Dpt_C")->currentText(), QStringLiteral("89"));
+}
+
 TEST_F(ReportWindowsTest, MapBoxesStandOverTheirDepartementsAtAnySize) {
     writeLog("F4ABC", {});
     auto* window =
@@ -317,6 +396,7 @@ TEST_F(ReportWindowsTest, MenuCommandsOpenTheirWindows) {
         {menus.Mnu_Score, QStringLiteral("Score_PC")},
         {menus.Mnu_Diplomes, QStringLiteral("Diplome_PC")},
         {menus.Mnu_L_Contacte, QStringLiteral("Aff_Contacte")},
+        {menus.Mnu_A_Contacter, QStringLiteral("A_Contacter")},
         {menus.Mnu_Carte_Acti_PC, QStringLiteral("Carte_Acti_PC")},
         {menus.Mnu_Non_Recue, QStringLiteral("Multi_QSL")},
     };

@@ -225,6 +225,7 @@ TEST_F(LaterStartTest, MenuBarCaptionsNamesAndOrder) {
         "Mnu_New_Indicatif|Station",
         "Mnu_Liste|Liste",
         "  Mnu_L_Contacte|des Patrimoines contactés",
+        "  Mnu_A_Contacter|des Patrimoines à contacter",
         "Mnu_Carte|Carte",
         "  Mnu_Carte_Acti_PC|des départements contactés",
         "Mnu_Outils|Outils",

@@ -131,6 +131,16 @@ TEST_F(ReferenceListTest, ReadOnceItAnswersAsTheLookupDoes) {
     EXPECT_EQ(list.find("89001"), &list.sites()[0]);
 }
 
+TEST_F(ReferenceListTest, ParsedFromMemoryAsFromTheFile) {
+    EXPECT_EQ(parseReferenceList(test::readFile(list_)).sites(), readReferenceList(list_).sites());
+    // Line ends of any kind, the last one missing.
+    const ReferenceList list =
+        parseReferenceList("Rev 2;\nPC-89001;A;x;1;x;a;b;\rPC-89002;B;x;2;x;a;b;");
+    EXPECT_EQ(list.revision(), "Rev 2");
+    ASSERT_EQ(list.sites().size(), 2u);
+    EXPECT_EQ(list.sites()[1].name, "B");
+}
+
 TEST(ReferenceListShapeTest, RevisionAndSiteLines) {
     EXPECT_EQ(revisionOfLine("Rev 001 01/01/24;;x"), "Rev 001 01/01/24");
     EXPECT_EQ(revisionOfLine(";"), "");

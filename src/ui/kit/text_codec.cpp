@@ -13,6 +13,15 @@ QString fromCp1252(std::string_view bytes) {
     return text;
 }
 
+QStringList fromCp1252(std::span<const std::string_view> items) {
+    QStringList texts;
+    texts.reserve(qsizetype(items.size()));
+    for (const std::string_view item : items) {
+        texts << fromCp1252(item);
+    }
+    return texts;
+}
+
 std::optional<std::string> toCp1252(const QString& text) {
     return encodeCp1252(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
                                             std::size_t(text.size())));

@@ -24,7 +24,10 @@ void connectRoute(const Route& route, QObject* context) {
 }  // namespace
 
 MainMenuRoutes::MainMenuRoutes(const MainWidgets& w, WindowContext& context, MainCommands& main)
-    : QObject(context.mainWindow), context_(context), main_(main), reports_(context) {
+    : QObject(context.mainWindow),
+      context_(context),
+      main_(main),
+      reports_(context, [this](const std::string& reference) { showDetailOf(reference); }) {
     const MainMenus& m = w.menus;
     const Route routes[] = {
         {m.Mnu_ADIF, [this] { LogCommands(context_).exportAdif(); }},
@@ -33,8 +36,9 @@ MainMenuRoutes::MainMenuRoutes(const MainWidgets& w, WindowContext& context, Mai
         {m.Mnu_Date_Man, [this] { main_.chooseDateMode(false); }},
         {m.Mnu_New_Indicatif, [this] { openStationWindow(false); }},
         {m.Mnu_L_Contacte, [this] { reports_.openConfirmedList(); }},
+        {m.Mnu_A_Contacter, [this] { reports_.openSitesToWork(); }},
         {m.Mnu_Carte_Acti_PC, [this] { reports_.openDepartementMap(); }},
-        {m.Mnu_Maj_PC, [this] { ReferenceListUpdate(context_).run(); }},
+        {m.Mnu_Maj_PC, [this] { updateReferenceList(); }},
         {m.Mnu_Maj_Nom_PC, [this] { LogCommands(context_).updateSiteNames(); }},
         {m.Mnu_Adresses,
          [this] { addresses_.open([this] { return new WebAddressWindow(context_); }); }},
@@ -62,6 +66,13 @@ void MainMenuRoutes::openStationWindow(bool modal) {
     }
 }
 
+void MainMenuRoutes::updateReferenceList() {
+    if (const std::optional<ListReplacement> replaced = ReferenceListUpdate(context_).run()) {
+        listChanges_.open([this] { return new ListChangesWindow(context_); })
+            .showChanges(replaced->before, replaced->after);
+    }
+}
+
 void MainMenuRoutes::showAbout() {
     context_.services.messages.inform(
         context_.mainWindow,
@@ -77,10 +88,13 @@ void MainMenuRoutes::openSearch() {
         [this] { return new SearchWindow(context_, [this](int row) { main_.selectRow(row); }); });
 }
 
-// The detail window shows the reference of the row last chosen in the main list.
+// "Detail Référence" shows the reference of the row last chosen in the main list.
 void MainMenuRoutes::showDetail() {
-    context_.state.detailReference =
-        std::string(readField(context_.state.selectedLogLine, row_field::kReference));
+    showDetailOf(std::string(readField(context_.state.selectedLogLine, row_field::kReference)));
+}
+
+void MainMenuRoutes::showDetailOf(const std::string& reference) {
+    context_.state.detailReference = reference;
     detail_.open([this] { return new DetailWindow(context_); })
         .showFor(context_.state.detailReference);
 }

@@ -10,6 +10,7 @@
 #include "ui/main/main_widgets.h"
 #include "ui/main/report_windows.h"
 #include "ui/tools/detail_window.h"
+#include "ui/tools/list_changes_window.h"
 #include "ui/tools/search_window.h"
 #include "ui/tools/station_window.h"
 #include "ui/tools/web_address_window.h"
@@ -38,6 +39,9 @@ private:
     void showHistory();
     void openSearch();
     void showDetail();
+    void showDetailOf(const std::string& reference);
+    // The update, then what it changed when it put a list of another content in place.
+    void updateReferenceList();
 
     WindowContext& context_;
     MainCommands& main_;
@@ -47,6 +51,7 @@ private:
     SingleWindow<ClusterWindow> cluster_;
     SingleWindow<RulesWindow> rules_;
     SingleWindow<WebAddressWindow> addresses_;
+    SingleWindow<ListChangesWindow> listChanges_;
     ReportWindows reports_;
 };
 

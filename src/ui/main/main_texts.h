@@ -1,6 +1,6 @@
 #pragma once
-// The main window's own texts: title, captions, tool tips, band and mode items (the list's
-// header stands beside its rows, in model/list_row.h).
+// The main window's own texts: title, captions, tool tips, mode items (the bands are the model's,
+// model/band_labels.h; the list's header stands beside its rows, in model/list_row.h).
 
 #include <QString>
 #include <QStringList>
@@ -19,8 +19,6 @@ inline const QStringList kVersionHistory = {
     QStringLiteral("V1.0.3   le 07/12/2022 correction bug 'Erreur 53'"),
 };
 
-inline const QStringList kBands = {"1.8 Mhz", "3.5 Mhz", "5.0 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz",
-                                   "18 Mhz",  "21 Mhz",  "24 Mhz",  "28 Mhz",  "50 Mhz", "144 Mhz"};
 inline const QStringList kModes = {"SSB", "CW", "FM"};
 
 inline const QString kListHelp = QStringLiteral(

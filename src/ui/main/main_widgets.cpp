@@ -7,6 +7,7 @@
 #include <QSvgWidget>
 #include <QVBoxLayout>
 
+#include "model/band_labels.h"
 #include "model/list_row.h"
 #include "ui/access/value_label.h"
 #include "ui/kit/cp1252_validator.h"
@@ -109,7 +110,7 @@ void addField(QGridLayout* grid, int row, int column, const QString& caption, QW
 QWidget* entryFrame(MainWidgets& w) {
     auto* frame = named<QGroupBox>("Frame3", main_text::kEntryFrame);
     auto* grid = new QGridLayout(frame);
-    w.Bande_A = entryCombo("Bande_A", main_text::kBands);
+    w.Bande_A = entryCombo("Bande_A", fromCp1252(kBandLabels));
     w.Ind_A = entryLine("Ind_A");
     w.Prenom_A = entryLine("Prenom_A");
     w.Ref_A = entryLine("Ref_A");
@@ -228,6 +229,7 @@ MainMenus buildMenus(QMenuBar* bar) {
     m.Mnu_New_Indicatif = barAction(bar, "Mnu_New_Indicatif", "S&tation");
     m.Mnu_Liste = barMenu(bar, "Mnu_Liste", "&Liste");
     m.Mnu_L_Contacte = menuAction(m.Mnu_Liste, "Mnu_L_Contacte", "des Patrimoines &contactés");
+    m.Mnu_A_Contacter = menuAction(m.Mnu_Liste, "Mnu_A_Contacter", "des Patrimoines à contacte&r");
     m.Mnu_Carte = barMenu(bar, "Mnu_Carte", "&Carte");
     m.Mnu_Carte_Acti_PC =
         menuAction(m.Mnu_Carte, "Mnu_Carte_Acti_PC", "des &départements contactés");

@@ -24,6 +24,7 @@ struct MainMenus {
     QAction* Mnu_New_Indicatif = nullptr;
     QMenu* Mnu_Liste = nullptr;
     QAction* Mnu_L_Contacte = nullptr;
+    QAction* Mnu_A_Contacter = nullptr;
     QMenu* Mnu_Carte = nullptr;
     QAction* Mnu_Carte_Acti_PC = nullptr;
     QMenu* Mnu_Outils = nullptr;

@@ -23,7 +23,18 @@ void ReportWindows::openMissingQsls() {
 }
 
 void ReportWindows::openDepartementMap() {
-    map_.open([this] { return new MapWindow(context_); });
+    map_.open([this] {
+        return new MapWindow(
+            context_, [this](const std::string& departement) { openSitesToWorkIn(departement); });
+    });
+}
+
+SitesToWorkWindow& ReportWindows::openSitesToWork() {
+    return sitesToWork_.open([this] { return new SitesToWorkWindow(context_, showDetail_); });
+}
+
+void ReportWindows::openSitesToWorkIn(const std::string& departement) {
+    openSitesToWork().chooseDepartement(departement);
 }
 
 }  // namespace orv

@@ -2,7 +2,9 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <map>
 
 #include "reports/map_picture.h"
@@ -134,6 +136,15 @@ void DepartementMapView::placeBoxes() {
         label->setFont(font);
         label->setGeometry(
             QRectF(centre - QPointF(boxSize.width(), boxSize.height()) / 2, boxSize).toRect());
+    }
+}
+
+// The boxes leave their double clicks to the map, which tells whose box it was.
+void DepartementMapView::mouseDoubleClickEvent(QMouseEvent* event) {
+    QWidget* clicked = childAt(event->position().toPoint());
+    const auto found = std::find(boxes_.begin(), boxes_.end(), clicked);
+    if (clicked != nullptr && found != boxes_.end()) {
+        emit departementChosen(int(found - boxes_.begin()));
     }
 }
 

@@ -29,7 +29,12 @@ public:
     // The code box of a departement; nullptr for a placeholder index, which is not shown.
     QLabel* box(int index) const { return boxes_[static_cast<std::size_t>(index)]; }
 
+signals:
+    // A double click on a departement's box.
+    void departementChosen(int index);
+
 protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

@@ -4,6 +4,7 @@
 
 #include "reports/confirmed_list.h"
 #include "reports/report_texts.h"
+#include "ui/context/report_output.h"
 #include "ui/kit/text_codec.h"
 #include "ui/kit/widget_kit.h"
 #include "ui/reports/report_window_kit.h"

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ui/access/value_label.h"
+#include "ui/context/report_output.h"
 #include "ui/kit/list_header.h"
 #include "ui/kit/text_codec.h"
 #include "ui/kit/text_rows_model.h"
@@ -24,18 +25,6 @@ constexpr int kShownRows = 20;
 const QString kSave = QStringLiteral("Enregistrer");
 const QString kPrint = QStringLiteral("Imprimer");
 const QString kQuit = QStringLiteral("Quitter");
-const QString kSaved = QStringLiteral("Fichier enregistré sous le nom : ");
-const QString kPrintFailed =
-    QStringLiteral("L'impression n'a pas pu se faire : vérifiez l'imprimante choisie.");
-
-QStringList shownLines(const std::vector<std::string>& lines) {
-    QStringList shown;
-    shown.reserve(qsizetype(lines.size()));
-    for (const std::string& line : lines) {
-        shown << fromCp1252(line);
-    }
-    return shown;
-}
 
 }  // namespace
 
@@ -83,6 +72,10 @@ QLabel* NumberedReportWindow::addTitle(const char* name, const QString& text) {
     return title;
 }
 
+void NumberedReportWindow::addTopRow(QLayout* row) {
+    top_->addLayout(row);
+}
+
 QLabel* NumberedReportWindow::addCountLine(const char* countName, const char* captionName,
                                            const QString& caption) {
     QLabel* count = valueLabel(countName, caption, CaptionSide::After);
@@ -126,16 +119,11 @@ const std::vector<std::string>& NumberedReportWindow::rows() const {
 
 void NumberedReportWindow::save() {
     const ReportFile file = fileToSave();
-    if (context_.log.saveFile(file.fileName, numberedReportFile(file.headings, rows()))) {
-        context_.services.messages.inform(this, kSaved + fromCp1252(file.fileName));
-    }
+    saveReport(context_, this, file.fileName, numberedReportFile(file.headings, rows()));
 }
 
 void NumberedReportWindow::print() {
-    const QStringList lines = shownLines(numberedPrintout(printHeadings(), rows()));
-    if (context_.services.printer.print(this, lines) == PrintOutcome::Failed) {
-        context_.services.messages.inform(this, kPrintFailed);
-    }
+    printReport(context_, this, numberedPrintout(printHeadings(), rows()));
 }
 
 }  // namespace orv

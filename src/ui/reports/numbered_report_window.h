@@ -13,6 +13,7 @@
 #include "ui/context/window_context.h"
 
 class QLabel;
+class QLayout;
 class QListView;
 class QPushButton;
 class QVBoxLayout;
@@ -37,6 +38,8 @@ public:
 protected:
     // A bold label on top of the window, under the ones added before.
     QLabel* addTitle(const char* name, const QString& text);
+    // A row of the window's own controls on top of the window, under the lines added before.
+    void addTopRow(QLayout* row);
     // A line on top of the window: a bold count, then its caption, which is also what a screen
     // reader announces for the count. Returns the count's label.
     QLabel* addCountLine(const char* countName, const char* captionName, const QString& caption);
@@ -47,6 +50,8 @@ protected:
     // Shows the rows in the list, in order, and enables "Enregistrer" and "Imprimer".
     void showRows(std::vector<std::string> rows);
     const std::vector<std::string>& rows() const;
+    // The list of the rows, for a window whose rows lead somewhere when chosen.
+    QListView* rowList() const { return Liste_PC_Contacte_; }
 
     WindowContext& context() const { return context_; }
 

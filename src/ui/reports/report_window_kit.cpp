@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "platform/clock.h"
 #include "ui/context/log_service.h"
 #include "ui/kit/field_colours.h"
 #include "ui/kit/widget_kit.h"
@@ -13,11 +12,6 @@ namespace orv {
 
 std::vector<LoggedQso> loggedQsos(const LogService& log) {
     return readLogLines(log.readFile().lines);
-}
-
-LogDate localToday(const Clock& clock) {
-    const ClockReading now = clock.localNow();
-    return {now.year, now.month, now.day};
 }
 
 QLineEdit* valueBox(const char* name, const QString& caption, const QColor& background) {

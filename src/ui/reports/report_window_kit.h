@@ -1,6 +1,7 @@
 #pragma once
 // What the award and report windows share: the log read afresh into its QSOs when a window opens,
-// today's local date for the reports' names, and the read-only value boxes with their captions.
+// and the read-only value boxes with their captions (today's date for the reports' names is in
+// ui/context/report_output.h).
 
 #include <QColor>
 #include <QString>
@@ -13,14 +14,11 @@ class QLineEdit;
 
 namespace orv {
 
-class Clock;
 class LogService;
 
 // The QSOs of the station's log file as it stands; none when the file is missing, unreadable or
 // too long for the list, so that the window shows zeros and the program goes on.
 std::vector<LoggedQso> loggedQsos(const LogService& log);
-
-LogDate localToday(const Clock& clock);
 
 // A box showing a value the operator reads but does not type: read-only, its text centred on the
 // background given. Its accessible name is the caption read beside it.

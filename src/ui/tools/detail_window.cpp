@@ -20,9 +20,6 @@ const QString kNameCaption = QStringLiteral("Nom du Patrimoine :");
 const QString kNumberCaption = QStringLiteral("Numéro du Patrimoine :");
 const QString kCommuneCaption = QStringLiteral("Commune :");
 const QString kNothingFound = QStringLiteral("pas de détails trouvés pour cette référence");
-const QString kNoList = QStringLiteral(
-    "La liste des Patrimoines Liste_PC.csv est absente ou illisible : faites la mise à jour des "
-    "références PC (menu Outils).");
 
 QLineEdit* detailField(const char* name, const QString& caption) {
     auto* field = new QLineEdit;
@@ -69,7 +66,7 @@ void DetailWindow::showFor(const std::string& reference) {
     }
     const FoundSite found = findSite(context_.log.files().referenceList(), reference);
     if (found.outcome == SiteSearch::NoList) {
-        context_.services.messages.inform(this, kNoList);
+        context_.services.messages.inform(this, fromUtf8(kListUnreadable));
         return;
     }
     if (found.outcome == SiteSearch::Found) {

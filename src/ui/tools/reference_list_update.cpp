@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "model/reference_list.h"
+#include "model/text_file.h"
 #include "net/list_revision.h"
 #include "net/web_address.h"
 #include "ui/context/station_settings.h"
@@ -74,13 +75,15 @@ void prepareProgress(QProgressDialog& progress) {
 ReferenceListUpdate::ReferenceListUpdate(WindowContext& context, std::chrono::milliseconds timeout)
     : context_(context), timeout_(timeout) {}
 
-void ReferenceListUpdate::run() {
+std::optional<ListReplacement> ReferenceListUpdate::run() {
     const QString address = addressSetting(context_.services.settings, kListAddress);
     if (normalizedAddress(address.toStdString()) == kListAddress.defaultAddress) {
         context_.services.messages.inform(
             context_.mainWindow, kDefaultAddress.arg(fromUtf8(kListAddress.defaultAddress)));
-        return;
+        return std::nullopt;
     }
+    const std::filesystem::path listPath = context_.log.files().referenceList();
+    const std::optional<std::string> before = readWholeFile(listPath);
     const std::optional<std::string> url = urlOnSite(address.toStdString(), kReferenceListUrlPath);
     bool downloaded = false;
     if (url) {
@@ -91,6 +94,14 @@ void ReferenceListUpdate::run() {
             fromUtf8(invalidAddressMessage(kListAddress, address.toStdString())));
     }
     checkRevision(downloaded ? ListOnDisk::Downloaded : ListOnDisk::KeptAfterFailure);
+    if (!downloaded || !before) {
+        return std::nullopt;
+    }
+    const std::optional<std::string> after = readWholeFile(listPath);
+    if (!after || *after == *before) {
+        return std::nullopt;
+    }
+    return ListReplacement{parseReferenceList(*before), parseReferenceList(*after)};
 }
 
 bool ReferenceListUpdate::Download(const QString& url, const QString& saveAs) {
