@@ -100,7 +100,7 @@ e2e_until '[ "$(setting "$E2E_SETTINGS" Date%20Auto)" = Oui ]' 'automatic date n
 
 open_once '^Selection Indicatif$' station_window menu_command 2
 open_once '^Liste des Patrimoines contact' confirmed_list menu_command 3 1
-open_once '^Patrimoines . contacter$' sites_to_work menu_command 3 2
+open_once '^Patrimoines .* contacter$' sites_to_work menu_command 3 2
 open_once '^Carte des d' departement_map menu_command 4 1
 
 # Outils > Mise a jour des références PC: the site answers a web page, which is no list; the
