@@ -29,10 +29,11 @@ public:
     void load(std::vector<std::string> rows) { showRows(std::move(rows)); }
 
 private:
-    ReportFile fileToSave() const override {
-        return {"F4ABC_Diplome_PC_100_07_12_26.txt", {"   F4ABC Liste", "   N\xB0   Ref"}};
+    ReportTexts reportTexts() const override {
+        return {"F4ABC_Diplome_PC_100_07_12_26.txt",
+                {"   F4ABC Liste", "   N\xB0   Ref"},
+                {"   F4ABC Liste", "   N\xB0 Ref"}};
     }
-    ReportHeadings printHeadings() const override { return {"   F4ABC Liste", "   N\xB0 Ref"}; }
 };
 
 std::vector<std::string> reportRows(int count) {

@@ -81,10 +81,10 @@ public:
     std::string fileName = "F4ABC_Exemple_07_12_26.txt";
 
 private:
-    ReportFile fileToSave() const override {
-        return {fileName, {"   F4ABC Liste", "   N\xB0   Ref"}};
+    ReportTexts reportTexts() const override {
+        return {
+            fileName, {"   F4ABC Liste", "   N\xB0   Ref"}, {"     F4ABC Liste", "  N\xB0 Ref"}};
     }
-    ReportHeadings printHeadings() const override { return {"     F4ABC Liste", "  N\xB0 Ref"}; }
 
     QLabel* count_ = nullptr;
 };

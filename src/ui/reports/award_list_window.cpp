@@ -16,11 +16,6 @@ const QString kCaption = QStringLiteral("Liste Patrimoines contactés");
 const QString kLevelPrefix = QStringLiteral("Diplome ");
 const QString kCountSuffix = QStringLiteral(" Patrimoines contactés");
 
-ReportTexts reportTexts(const WindowContext& context) {
-    return awardListReport(context.state.stationCallsign, context.state.Niveau_Diplome,
-                           localToday(context.services.clock));
-}
-
 }  // namespace
 
 AwardListWindow::AwardListWindow(WindowContext& context)
@@ -34,13 +29,9 @@ AwardListWindow::AwardListWindow(WindowContext& context)
     showRows(std::move(rows));
 }
 
-ReportFile AwardListWindow::fileToSave() const {
-    const ReportTexts texts = reportTexts(context());
-    return {texts.fileName, texts.file};
-}
-
-ReportHeadings AwardListWindow::printHeadings() const {
-    return reportTexts(context()).print;
+ReportTexts AwardListWindow::reportTexts() const {
+    return awardListReport(context().state.stationCallsign, context().state.Niveau_Diplome,
+                           localToday(context().services.clock));
 }
 
 }  // namespace orv

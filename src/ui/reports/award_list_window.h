@@ -14,8 +14,7 @@ public:
     explicit AwardListWindow(WindowContext& context);
 
 protected:
-    ReportFile fileToSave() const override;
-    ReportHeadings printHeadings() const override;
+    ReportTexts reportTexts() const override;
 };
 
 }  // namespace orv

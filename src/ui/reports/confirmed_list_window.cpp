@@ -16,10 +16,6 @@ const QString kCaption = QStringLiteral("Liste des Patrimoines contactés et con
 const QString kContacted = QStringLiteral("Patrimoines contactés");
 const QString kConfirmed = QStringLiteral("Patrimoines confirmés");
 
-ReportTexts reportTexts(const WindowContext& context) {
-    return confirmedListReport(context.state.stationCallsign, localToday(context.services.clock));
-}
-
 }  // namespace
 
 ConfirmedListWindow::ConfirmedListWindow(WindowContext& context)
@@ -34,13 +30,9 @@ ConfirmedListWindow::ConfirmedListWindow(WindowContext& context)
     showRows(std::move(list.rows));
 }
 
-ReportFile ConfirmedListWindow::fileToSave() const {
-    const ReportTexts texts = reportTexts(context());
-    return {texts.fileName, texts.file};
-}
-
-ReportHeadings ConfirmedListWindow::printHeadings() const {
-    return reportTexts(context()).print;
+ReportTexts ConfirmedListWindow::reportTexts() const {
+    return confirmedListReport(context().state.stationCallsign,
+                               localToday(context().services.clock));
 }
 
 }  // namespace orv

@@ -13,8 +13,7 @@ public:
     explicit ConfirmedListWindow(WindowContext& context);
 
 protected:
-    ReportFile fileToSave() const override;
-    ReportHeadings printHeadings() const override;
+    ReportTexts reportTexts() const override;
 };
 
 }  // namespace orv

@@ -118,12 +118,12 @@ const std::vector<std::string>& NumberedReportWindow::rows() const {
 }
 
 void NumberedReportWindow::save() {
-    const ReportFile file = fileToSave();
-    saveReport(context_, this, file.fileName, numberedReportFile(file.headings, rows()));
+    const ReportTexts texts = reportTexts();
+    saveReport(context_, this, texts.fileName, numberedReportFile(texts.file, rows()));
 }
 
 void NumberedReportWindow::print() {
-    printReport(context_, this, numberedPrintout(printHeadings(), rows()));
+    printReport(context_, this, numberedPrintout(reportTexts().print, rows()));
 }
 
 }  // namespace orv

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "reports/numbered_report.h"
+#include "reports/report_texts.h"
 #include "ui/context/window_context.h"
 
 class QLabel;
@@ -21,12 +22,6 @@ class QVBoxLayout;
 namespace orv {
 
 class TextRowsModel;
-
-// Where "Enregistrer" writes the report: a file of the data folder, by name.
-struct ReportFile {
-    std::string fileName;  // Windows-1252, without folder
-    ReportHeadings headings;
-};
 
 class NumberedReportWindow : public QDialog {
     Q_OBJECT
@@ -55,9 +50,9 @@ protected:
 
     WindowContext& context() const { return context_; }
 
-    // Asked at each click, so that they follow what was chosen since the window opened.
-    virtual ReportFile fileToSave() const = 0;
-    virtual ReportHeadings printHeadings() const = 0;
+    // The file "Enregistrer" writes and the headings of the file and the printout, asked at each
+    // click, so that they follow what was chosen since the window opened.
+    virtual ReportTexts reportTexts() const = 0;
 
 private:
     void fitList();

@@ -124,13 +124,4 @@ ReportTexts SitesToWorkWindow::reportTexts() const {
                              localToday(context().services.clock));
 }
 
-ReportFile SitesToWorkWindow::fileToSave() const {
-    const ReportTexts texts = reportTexts();
-    return {texts.fileName, texts.file};
-}
-
-ReportHeadings SitesToWorkWindow::printHeadings() const {
-    return reportTexts().print;
-}
-
 }  // namespace orv

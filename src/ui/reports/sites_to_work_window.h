@@ -31,15 +31,13 @@ public:
     void chooseDepartement(const std::string& departement);
 
 protected:
-    ReportFile fileToSave() const override;
-    ReportHeadings printHeadings() const override;
+    ReportTexts reportTexts() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QComboBox* addChoice(QHBoxLayout& row, const char* labelName, const char* name,
                          const QString& caption, const QStringList& items);
     HuntChoice choice() const;
-    ReportTexts reportTexts() const;
     void showChoice();
     void showDetailOfRow(int row);
 
