@@ -51,8 +51,6 @@ open_once() {  # title, screenshot, command and its arguments
     shift 2
     "$@"
     window=$(e2e_window "$title")
-    # Qt 6.8 makes the main window anew when the first web page window opens.
-    main=$(e2e_window '^ORV PC ')
     ${AGAIN:-"$@"}
     e2e_focus_left "$main"
     # (Looked at again when xdotool meets a window going away.)
@@ -119,12 +117,6 @@ open_once '^Adresses web$' web_addresses menu_command 5 3
 open_once '^Scores PC$' scores menu_command 6
 open_once '^Diplomes PC$' awards menu_command 7
 open_once "^QSL's non re" missing_qsls menu_command 8
-# "Rechercher un QSO" is three Tabs from the callsign field, "Detail Référence" the next one. (Qt
-# 6.8 makes the main window anew when the first web page window opens, and the callsign field
-# then no longer has the keyboard: these come before.)
-AGAIN="button_command 0" open_once '^Rechercher un QSO$' search_window button_command 3
-AGAIN="button_command 0" open_once ' Patrimoine$' detail_window button_command 1
-
 WAIT_FOR=/index.php?mod=reglement open_once 'glement PC$' rules_page menu_command 10
 WAIT_FOR=/euhfcw.html open_once '^Cluster$' cluster_page menu_command 9
 
@@ -144,6 +136,11 @@ menu_command 11 1
 answer_boxes 1 about
 menu_command 11 2
 answer_boxes 1 history
+
+# "Rechercher un QSO" is three Tabs from the callsign field, "Detail Référence" the next one: after
+# the web pages, the callsign field still has the keyboard.
+AGAIN="button_command 0" open_once '^Rechercher un QSO$' search_window button_command 3
+AGAIN="button_command 0" open_once ' Patrimoine$' detail_window button_command 1
 
 # Fichier > Quitter ORV_PC with two windows open: the program ends at once, with them and with
 # the browser's helper processes, which carry this test's settings folder.

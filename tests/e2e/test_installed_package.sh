@@ -66,9 +66,7 @@ e2e_window 'glement PC$' >/dev/null
 grep -q " $root/usr/lib/orv_pc/liborv_browser.so$" "/proc/$E2E_PROGRAM_PID/maps" ||
     fail "browser module not loaded from the package"
 
-# The desktop matches a window to its menu entry by its class and shows the entry's icon. (Qt 6.8
-# makes the main window anew when the first web page opens: it is looked up again.)
-main=$(e2e_window '^ORV PC ')
+# The desktop matches a window to its menu entry by its class and shows the entry's icon.
 wm_class=$(grep '^StartupWMClass=' "$root/usr/share/applications/orv_pc.desktop" | cut -d= -f2)
 window_class=$(xprop -id "$main" WM_CLASS)
 [[ $window_class == *"\"$wm_class\""* ]] || fail "window class: $window_class"

@@ -6,9 +6,11 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
+#include <QWindow>
 
 #include "main_window_fixture.h"
 #include "platform/settings_keys.h"
@@ -167,6 +169,28 @@ TEST_F(WebWindowsTest, RulesPageIsAskedAfreshAtEachOpening) {
         EXPECT_EQ(server_.requestsFor(QStringLiteral("/index.php?mod=reglement")), opening);
         closeWindow(rules);
     }
+}
+
+// A web window is a window of its own, on top of the main window and closed with it: the main
+// window's widget tree gets no page (Qt 6.8 would rebuild the main window), and the callsign field
+// has the keyboard again once the operator is back on the main window.
+TEST_F(WebWindowsTest, AWebWindowLeavesTheMainWindowAsItWas) {
+    startOn(server_.address());
+    const QWindow* mainWindow = window_->windowHandle();
+    QWidget* rules = openAndWait(w().menus.Mnu_Reglement, QStringLiteral("Reglement"));
+    ASSERT_NE(rules, nullptr);
+    EXPECT_EQ(window_->findChild<WebPageView*>(), nullptr);
+    EXPECT_EQ(rules->windowHandle()->transientParent(), mainWindow);
+    closeWindow(rules);
+    EXPECT_EQ(window_->windowHandle(), mainWindow);
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    EXPECT_TRUE(w().Ind_A->hasFocus());
+
+    const QPointer<QWidget> cluster = openAndWait(w().menus.Mnu_Cluster, QStringLiteral("Cluster"));
+    ASSERT_FALSE(cluster.isNull());
+    window_.reset();
+    EXPECT_TRUE(cluster.isNull());
 }
 
 // A page asking without end, and asking again before it is left, leaves every window free and

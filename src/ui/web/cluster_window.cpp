@@ -14,6 +14,7 @@
 #include "ui/kit/field_colours.h"
 #include "ui/kit/text_codec.h"
 #include "ui/kit/widget_kit.h"
+#include "ui/web/separate_window.h"
 #include "ui/web/web_page_view.h"
 
 namespace orv {
@@ -58,10 +59,9 @@ QGroupBox* bandFrame(QComboBox* bands, QPushButton* show, const QString& siteAdd
 
 }  // namespace
 
+// Made without a parent: see separate_window.h.
 ClusterWindow::ClusterWindow(WindowContext& context)
-    : QDialog(context.mainWindow),
-      context_(context),
-      section_(settings::stationSection(context.state.stationCallsign)) {
+    : context_(context), section_(settings::stationSection(context.state.stationCallsign)) {
     setObjectName(QStringLiteral("Cluster"));
     setWindowTitle(kTitle);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
@@ -80,6 +80,7 @@ ClusterWindow::ClusterWindow(WindowContext& context)
         settings::kClusterApplication, section_, settings::kClusterBandKey, QStringLiteral("0"));
     Bande_CL_->setCurrentIndex(clusterBandIndex(stored.toStdString()));
     Affiche_Cluster();
+    separateFromMainWindow(*this, context.mainWindow);
 }
 
 void ClusterWindow::Affiche_Cluster() {

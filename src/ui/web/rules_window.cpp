@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "net/web_pages.h"
+#include "ui/web/separate_window.h"
 #include "ui/web/web_page_view.h"
 
 namespace orv {
@@ -13,7 +14,8 @@ const QString kPageDescription = QStringLiteral("Règlement du diplome");
 
 }  // namespace
 
-RulesWindow::RulesWindow(WindowContext& context) : QDialog(context.mainWindow) {
+// Made without a parent: see separate_window.h.
+RulesWindow::RulesWindow(WindowContext& context) {
     setObjectName(QStringLiteral("Reglement"));
     setWindowTitle(kTitle);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
@@ -23,6 +25,7 @@ RulesWindow::RulesWindow(WindowContext& context) : QDialog(context.mainWindow) {
     layout->addWidget(page);
     resize(900, 700);
     page->showPageAt(kRulesPagePath);
+    separateFromMainWindow(*this, context.mainWindow);
 }
 
 }  // namespace orv
