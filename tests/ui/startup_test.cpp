@@ -167,8 +167,9 @@ TEST_F(LaterStartTest, TitleHeaderBannerAndSavedSettings) {
     EXPECT_EQ(w().Label_Liste_PC->text(), fromCp1252(listRowHeader()));
     EXPECT_EQ(w().Label_Liste_PC->font(), w().Liste_PC->font());
     EXPECT_EQ(w().I_Station->text(), QStringLiteral("F4ABC/P"));
-    EXPECT_EQ(window_->accessibleDescription(),
-              QStringLiteral("INDICATIF DE LA STATION : F4ABC/P"));
+    EXPECT_EQ(window_->accessibleName(),
+              QStringLiteral("ORV PC   Diplome des Patrimoines Français Rèvision  1.0.3, "
+                             "INDICATIF DE LA STATION : F4ABC/P"));
     EXPECT_EQ(w().Mode_Aff->text(), QStringLiteral("Saisie QSO"));
     EXPECT_EQ(spokenName(w().Mode_Aff), QStringLiteral("Mode de saisie Saisie QSO"));
     EXPECT_EQ(storedSetting(settings::kGlobalSection, settings::kFolderKey),

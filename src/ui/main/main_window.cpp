@@ -99,10 +99,13 @@ bool MainWindow::automaticDate() const {
 
 void MainWindow::showStationBanner(const QString& text) {
     w_.I_Station->setText(text);
-    // What the banner says, told by a screen reader after the title each time the window comes
-    // to the front: the operator hears which station's log is open.
-    setAccessibleDescription(
-        QAccessible::queryAccessibleInterface(w_.I_Station)->text(QAccessible::Name));
+    // What the banner says, told by a screen reader with the title each time the window comes to
+    // the front, so that the operator hears which station's log is open. It is part of the
+    // window's name: Orca 48 says only a window's name when the keyboard enters it.
+    const QString banner =
+        QAccessible::queryAccessibleInterface(w_.I_Station)->text(QAccessible::Name);
+    setAccessibleName(main_text::kTitlePrefix + main_text::kRevision + QStringLiteral(", ") +
+                      banner);
 }
 
 void MainWindow::restoreBandAndMode() {
